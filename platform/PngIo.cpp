@@ -9,21 +9,6 @@
 
 namespace {
 
-struct ReadSource {
-    const unsigned char* data;
-    std::size_t size;
-    std::size_t offset = 0;
-};
-
-void readFromMemory(png_structp png, png_bytep out, png_size_t length)
-{
-    auto* src = static_cast<ReadSource*>(png_get_io_ptr(png));
-    if (length > src->size - src->offset)
-        png_error(png, "truncated data");
-    std::memcpy(out, src->data + src->offset, length);
-    src->offset += length;
-}
-
 void writeToVector(png_structp png, png_bytep data, png_size_t length)
 {
     auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
