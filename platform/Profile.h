@@ -1,0 +1,36 @@
+#pragma once
+// The private-profile (INI file) interface. Every call opens the file by its
+// full name; nothing is cached between calls. Section and key names match
+// without regard to ASCII letter case.
+
+#include "platform/WinTypes.h"
+
+#include <stdexcept>
+#include <string>
+
+// A write the system refused; carries the file's full name.
+class ProfileWriteError : public std::runtime_error {
+public:
+    ProfileWriteError(std::string fileName, const std::string& reason);
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    std::string fileName_;
+};
+
+// The value, or `defaultValue` when the file, section or key is missing.
+// A key present with an empty value gives "". Surrounding spaces and one pair
+// of matching quotes around the value are removed.
+std::string GetPrivateProfileString(const char* section, const char* key, const char* defaultValue,
+                                    const char* fileName);
+// A whole decimal number (optional sign, surrounding spaces allowed); anything
+// else, an empty value or a number out of range reads as `defaultValue`.
+int GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName);
+
+// Replaces the key's value in place, or appends the key at the end of its
+// section, or appends the section at the end of the file (created when
+// missing). A null value removes the key; a null key removes the section.
+// Every other line stays as it was. The new file replaces the old one by a
+// rename, so a crash leaves one or the other, never half a file.
+// Returns TRUE; a refused write throws ProfileWriteError.
+BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName);
