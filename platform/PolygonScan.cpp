@@ -113,6 +113,12 @@ bool AreScannablePoints(const POINT* points, int count)
     return true;
 }
 
+bool IsScannableRect(const RECT& r)
+{
+    return IsScannableCoordinate(r.left) && IsScannableCoordinate(r.top) && IsScannableCoordinate(r.right) &&
+           IsScannableCoordinate(r.bottom);
+}
+
 void SpanCollector::addRow(int y, std::span<const std::pair<int, int>> spans)
 {
     if (spans.empty()) {

@@ -33,6 +33,7 @@ inline ScanPoint ScanPointFromPixelCorner(POINT p)
 
 bool IsScannableCoordinate(LONG v);
 bool AreScannablePoints(const POINT* points, int count);
+bool IsScannableRect(const RECT& r);
 
 // Rows [rowTop, rowBottom) that the caller cares about (a clip's bounds, or
 // the whole plane for a region).

@@ -34,16 +34,10 @@ HRGN createRegion(Make&& make)
     }
 }
 
-bool isScannableBox(const RECT& r)
-{
-    return IsScannableCoordinate(r.left) && IsScannableCoordinate(r.top) && IsScannableCoordinate(r.right) &&
-           IsScannableCoordinate(r.bottom);
-}
-
 HRGN createRoundRegion(RECT box, int ellipseWidth, int ellipseHeight)
 {
     box = Normalized(box);
-    if (!isScannableBox(box))
+    if (!IsScannableRect(box))
         return nullptr;
     return createRegion([&] { return Region::fromRects(ScanRoundRect(box, ellipseWidth, ellipseHeight, kAllRows)); });
 }
