@@ -1,0 +1,13 @@
+#pragma once
+// The window system's millisecond clock (GetTickCount, message times,
+// timers, double clicks). Tests can switch it to a manual clock that only
+// moves when told, so that timer and double-click tests do not sleep.
+
+#include <cstdint>
+
+std::uint64_t ClockMilliseconds();
+
+void UseManualClock(std::uint64_t startMs);
+void AdvanceManualClock(std::uint64_t ms);
+void UseRealClock();
+bool ManualClockInUse();
