@@ -58,6 +58,9 @@ class TComponent : public TPersistent {
 public:
     // Joins `owner`'s components; an owner frees what it owns.
     explicit TComponent(TComponent* owner);
+    // Frees the owned components after the derived destructors have run; a
+    // class whose owned components still use its members calls Destroying()
+    // and DestroyComponents() first thing in its own destructor.
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;

@@ -53,6 +53,18 @@ private:
     std::int64_t position_ = 0;
 };
 
+// A memory stream over text.
+class TStringStream : public TMemoryStream {
+public:
+    explicit TStringStream(const std::string& text = "")
+    {
+        if (!text.empty())
+            WriteBuffer(text.data(), std::int64_t(text.size()));
+        SetPosition(0);
+    }
+    std::string DataString() { return std::string(reinterpret_cast<const char*>(Memory()), std::size_t(Size())); }
+};
+
 // Open modes: fmCreate makes or empties the file; the others open it.
 constexpr std::uint16_t fmOpenRead = 0x0000;
 constexpr std::uint16_t fmOpenWrite = 0x0001;

@@ -345,3 +345,14 @@ TEST(Stream, BufferedReadsAndWritesRaiseOnShortTransfers)
     }
     EXPECT_THROW(TFileStream("/nonexistent-dir/file.bin", fmCreate), EFCreateError);
 }
+
+TEST(Stream, StringStreamHoldsItsText)
+{
+    TStringStream stream("object Form1");
+    char word[7] = {};
+    stream.ReadBuffer(word, 6);
+    EXPECT_STREQ(word, "object");
+    stream.Seek(0, soEnd);
+    stream.WriteBuffer(" end", 4);
+    EXPECT_EQ(stream.DataString(), "object Form1 end");
+}
