@@ -356,3 +356,36 @@ TEST(Stream, StringStreamHoldsItsText)
     stream.WriteBuffer(" end", 4);
     EXPECT_EQ(stream.DataString(), "object Form1 end");
 }
+
+TEST(BmpCodec, WrittenFilesFollowTheFormat)
+{
+    // Round trips cannot see a mistake made the same way in both
+    // directions, so look at the bytes: bottom row first, padded rows,
+    // 5-6-5 masks after the header.
+    std::vector<Pixel> pixels = {0xFF0000FFu, 0xFFFF0000u}; // blue on top, red below
+    TMemoryStream rgb24 = Encode(pixels, 1, 2, BmpLayout::Rgb24);
+    const unsigned char* b = rgb24.Memory();
+    ASSERT_EQ(rgb24.Size(), 54 + 2 * 4);
+    EXPECT_EQ(b[10], 54);
+    EXPECT_EQ(b[22], 2) << "positive height: bottom-up";
+    EXPECT_EQ(std::vector<unsigned char>(b + 54, b + 62), (std::vector<unsigned char>{0, 0, 255, 0, 255, 0, 0, 0}));
+
+    TMemoryStream rgb565 = Encode(pixels, 1, 2, BmpLayout::Rgb565);
+    b = rgb565.Memory();
+    EXPECT_EQ(b[30], BI_BITFIELDS);
+    EXPECT_EQ(b[10], 66);
+    EXPECT_EQ(std::vector<unsigned char>(b + 54, b + 66),
+              (std::vector<unsigned char>{0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0}));
+    EXPECT_EQ(b[66] | b[67] << 8, 0xF800) << "red";
+    EXPECT_EQ(b[70] | b[71] << 8, 0x001F) << "blue";
+
+    TMemoryStream rgb555 = Encode(pixels, 1, 2, BmpLayout::Rgb555);
+    b = rgb555.Memory();
+    EXPECT_EQ(b[30], BI_RGB);
+    EXPECT_EQ(b[54] | b[55] << 8, 0x7C00) << "red";
+
+    // A 5-6-5 file from elsewhere reads as the same colours.
+    BmpImage image = Decode(HandMade(2, 1, 16, BI_BITFIELDS, {}, {0xF800, 0x07E0, 0x001F}, {0x00, 0xF8, 0xE0, 0x07}));
+    EXPECT_EQ(image.pixels, (std::vector<Pixel>{0xFFFF0000u, 0xFF00FF00u}));
+    EXPECT_TRUE(image.rgb565);
+}

@@ -166,6 +166,26 @@ TEST(Canvas, DrawsIntoABitmap)
     EXPECT_EQ(clip, (RECT{0, 0, 30, 20}));
 }
 
+TEST(Canvas, PatternBrushTilesABitmapCopy)
+{
+    TBitmap checker(8, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            checker.ScanLine(y)[x] = ((x + y) & 1) ? 0xFFFFFFFFu : 0xFF000000u;
+    TBitmap target(16, 4);
+    target.Canvas()->Brush()->SetBitmap(&checker);
+    checker.SetSize(0, 0); // the brush keeps its own copy
+    target.Canvas()->FillRect(RECT{0, 0, 16, 4});
+    EXPECT_EQ(At(target, 0, 0), 0xFF000000u);
+    EXPECT_EQ(At(target, 1, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(At(target, 9, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(At(target, 9, 1), 0xFF000000u);
+    target.Canvas()->Brush()->SetBitmap(nullptr);
+    target.Canvas()->Brush()->SetColor(clRed);
+    target.Canvas()->FillRect(RECT{0, 0, 16, 4});
+    EXPECT_EQ(At(target, 1, 0), 0xFFFF0000u);
+}
+
 TEST(Canvas, ShapesUsePenAndBrush)
 {
     TBitmap bitmap(30, 30);
@@ -372,6 +392,12 @@ TEST(Icon, MadeFromABitmapAndWrittenAsIco)
     target.Canvas()->Draw(2, 2, &loaded);
     EXPECT_EQ(At(target, 7, 6), 0xFF336699u);
     EXPECT_EQ(At(target, 2, 2), 0xFF000000u);
+
+    TBitmap back;
+    back.Assign(&loaded);
+    EXPECT_EQ(back.AlphaFormat(), afDefined);
+    EXPECT_EQ(At(back, 5, 4), 0xFF336699u);
+    EXPECT_EQ(At(back, 0, 0) >> 24, 0u);
 
     // Cut anywhere, the file is refused without reading past its end.
     for (std::int64_t cut = 0; cut < stream.Size(); cut += 7) {
