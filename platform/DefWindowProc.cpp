@@ -84,7 +84,8 @@ LRESULT onSetCursor(HWND hwnd, WPARAM wParam, LPARAM lParam)
     auto hit = LRESULT(short(LOWORD(std::uintptr_t(lParam))));
     UINT mouseMsg = HIWORD(std::uintptr_t(lParam));
     if (hit == HTERROR) {
-        if (mouseMsg == WM_LBUTTONDOWN || mouseMsg == WM_RBUTTONDOWN || mouseMsg == WM_MBUTTONDOWN)
+        if (mouseMsg == WM_LBUTTONDOWN || mouseMsg == WM_RBUTTONDOWN || mouseMsg == WM_MBUTTONDOWN
+            || mouseMsg == WM_NCLBUTTONDOWN || mouseMsg == WM_NCRBUTTONDOWN || mouseMsg == WM_NCMBUTTONDOWN)
             MessageBeep(MB_OK);
         return FALSE;
     }
