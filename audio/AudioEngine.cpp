@@ -1,0 +1,352 @@
+#include "audio/AudioEngine.h"
+
+#include "audio/AudioDevice.h"
+#include "audio/AudioWorker.h"
+#include "audio/Mixer.h"
+#include "audio/Sound.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+namespace audio {
+
+namespace {
+
+enum class Loaded { Empty, Loading, Ready, Unplayable };
+
+struct KeyEntry {
+    KeyState state;
+    Loaded loaded = Loaded::Empty;
+    std::uint32_t generation = 0;
+    bool playing = false;
+    std::uint32_t serial = 0; // of the run that plays now
+};
+
+float Gain(int percent) { return float(std::clamp(percent, 0, 100)) / 100.0f; }
+
+} // namespace
+
+struct AudioEngine::Impl {
+    EngineOptions options;
+    std::unique_ptr<Mixer> mixer;
+    std::unique_ptr<AudioWorker> worker;
+    AudioDevice device;
+
+    mutable std::mutex lock; // the key table and the settings below; never taken by the audio thread
+    KeyEntry keys[KeyCount];
+    int masterPercent = 100;
+    bool soundOn = true;
+    std::uint32_t lastSerial = 0;
+    DeviceStatus status;
+
+    std::mutex callbackLock;
+    EventCallback callback;
+
+    void post(MixerCommandKind kind, int key, float value = 0, std::uint32_t serial = 0)
+    {
+        if (mixer)
+            mixer->post({kind, key, value, serial, nullptr});
+    }
+
+    void notify(const AudioEvent& event)
+    {
+        EventCallback copy;
+        {
+            std::lock_guard<std::mutex> guard(callbackLock);
+            copy = callback;
+        }
+        if (copy)
+            copy(event);
+    }
+
+    bool wanted(const AudioWorker::LoadJob& job)
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        return keys[job.key].generation == job.generation;
+    }
+
+    void loaded(const AudioWorker::LoadJob& job, const Sound* sound, const std::string& error)
+    {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            KeyEntry& entry = keys[job.key];
+            if (entry.generation != job.generation)
+                return;
+            entry.playing = false;
+            if (sound) {
+                entry.loaded = Loaded::Ready;
+                entry.state.duration = sound->durationSeconds;
+                entry.state.streamed = sound->streamed();
+                entry.state.memoryBytes = (long long)(sound->head.size() * sizeof(float)) +
+                                          (sound->streamed() ? (long long)StreamRing::bytes() : 0);
+            } else {
+                entry.loaded = job.path.empty() ? Loaded::Empty : Loaded::Unplayable;
+                entry.state.reason = error;
+            }
+        }
+        notify({AudioEventKind::KeyChanged, job.key, 0});
+    }
+
+    void mixerEvent(const MixerEvent& event)
+    {
+        if (!IsValidKey(event.key))
+            return;
+        AudioEvent out{AudioEventKind::VoiceEnded, event.key, 0};
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            KeyEntry& entry = keys[event.key];
+            if (event.serial != entry.serial)
+                return; // about an earlier run
+            if (event.kind == MixerEventKind::Ended) {
+                if (!entry.playing)
+                    return;
+                entry.playing = false;
+                entry.state.progress = 0;
+            } else {
+                if (!entry.playing)
+                    return;
+                const double progress = event.total > 0 ? double(event.position) / double(event.total) : 0.0;
+                entry.state.progress = std::clamp(progress, 0.0, 1.0);
+                out = {AudioEventKind::Progress, event.key, entry.state.progress};
+            }
+        }
+        notify(out);
+    }
+
+    void requestLoad(int key)
+    {
+        if (worker)
+            worker->requestLoad({key, keys[key].state.path, keys[key].generation});
+    }
+};
+
+AudioEngine::AudioEngine() : impl_(std::make_unique<Impl>()) {}
+
+AudioEngine::~AudioEngine() { shutdown(); }
+
+bool AudioEngine::start(const EngineOptions& options)
+{
+    shutdown();
+    Impl& d = *impl_;
+    d.options = options;
+    int rate = options.sampleRate > 0 ? options.sampleRate : 48000;
+    bool silent = false;
+    DeviceStatus status;
+    if (options.output == OutputKind::Pulled) {
+        status.state = DeviceState::Pulled;
+        status.driver = "pulled";
+        status.sampleRate = rate;
+        status.bufferFrames = options.bufferFrames;
+    } else if (d.device.open(rate, options.bufferFrames)) {
+        status = d.device.status();
+        rate = status.sampleRate;
+    } else {
+        status = d.device.status();
+        status.sampleRate = rate;
+        silent = true;
+    }
+    d.mixer = std::make_unique<Mixer>(rate);
+    AudioWorker::Hooks hooks;
+    hooks.wanted = [&d](const AudioWorker::LoadJob& job) { return d.wanted(job); };
+    hooks.loaded = [&d](const AudioWorker::LoadJob& job, const Sound* sound, const std::string& error) {
+        d.loaded(job, sound, error);
+    };
+    hooks.mixerEvent = [&d](const MixerEvent& event) { d.mixerEvent(event); };
+    d.worker = std::make_unique<AudioWorker>(
+        *d.mixer, SoundLoadLimits{options.streamAfterSeconds, options.streamHeadSeconds}, std::move(hooks));
+    {
+        // Settings made before the start (or kept from an earlier run) go to the new mixer.
+        std::lock_guard<std::mutex> guard(d.lock);
+        d.status = status;
+        d.post(MixerCommandKind::MasterVolume, 0, Gain(d.masterPercent));
+        d.post(MixerCommandKind::SoundSwitch, 0, d.soundOn ? 1.0f : 0.0f);
+        for (int key = 0; key < KeyCount; ++key) {
+            KeyEntry& entry = d.keys[key];
+            d.post(MixerCommandKind::KeyVolume, key, Gain(entry.state.volume));
+            d.post(MixerCommandKind::Loop, key, entry.state.loop ? 1.0f : 0.0f);
+            entry.playing = false;
+            if (!entry.state.path.empty()) {
+                entry.loaded = Loaded::Loading;
+                ++entry.generation;
+                d.requestLoad(key);
+            }
+        }
+    }
+    d.worker->start(silent);
+    if (status.state == DeviceState::Playing)
+        d.device.start([](void* mixer, float* out, int frames) { static_cast<Mixer*>(mixer)->render(out, frames); },
+                       d.mixer.get());
+    return !silent;
+}
+
+void AudioEngine::shutdown()
+{
+    Impl& d = *impl_;
+    d.device.close();
+    if (d.worker)
+        d.worker->stop();
+    d.worker.reset();
+    d.mixer.reset();
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.status = DeviceStatus{};
+    for (KeyEntry& entry : d.keys) {
+        entry.playing = false;
+        entry.state.progress = 0;
+        if (entry.loaded == Loaded::Ready)
+            entry.loaded = Loaded::Loading; // decoded again at the next start
+    }
+}
+
+void AudioEngine::assign(int key, const std::string& path)
+{
+    if (!IsValidKey(key))
+        return;
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    KeyEntry& entry = d.keys[key];
+    ++entry.generation;
+    entry.state.path = path;
+    entry.state.reason.clear();
+    entry.state.duration = 0;
+    entry.state.progress = 0;
+    entry.state.streamed = false;
+    entry.state.memoryBytes = 0;
+    entry.playing = false;
+    entry.loaded = path.empty() ? Loaded::Empty : Loaded::Loading;
+    d.post(MixerCommandKind::Stop, key);
+    d.requestLoad(key);
+}
+
+void AudioEngine::play(int key)
+{
+    if (!IsValidKey(key))
+        return;
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    KeyEntry& entry = d.keys[key];
+    if (entry.loaded != Loaded::Ready)
+        return;
+    if (entry.playing && entry.state.loop) {
+        entry.playing = false;
+        entry.state.progress = 0;
+        d.post(MixerCommandKind::Stop, key);
+        return;
+    }
+    entry.serial = ++d.lastSerial;
+    entry.playing = true;
+    entry.state.progress = 0;
+    d.post(MixerCommandKind::Play, key, 0, entry.serial);
+}
+
+void AudioEngine::stop(int key)
+{
+    if (!IsValidKey(key))
+        return;
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.keys[key].playing = false;
+    d.keys[key].state.progress = 0;
+    d.post(MixerCommandKind::Stop, key);
+}
+
+void AudioEngine::stopAll()
+{
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    for (KeyEntry& entry : d.keys) {
+        entry.playing = false;
+        entry.state.progress = 0;
+    }
+    d.post(MixerCommandKind::StopAll, 0);
+}
+
+void AudioEngine::setKeyVolume(int key, int percent)
+{
+    if (!IsValidKey(key))
+        return;
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.keys[key].state.volume = std::clamp(percent, 0, 100);
+    d.post(MixerCommandKind::KeyVolume, key, Gain(percent));
+}
+
+void AudioEngine::setLoop(int key, bool loop)
+{
+    if (!IsValidKey(key))
+        return;
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.keys[key].state.loop = loop;
+    d.post(MixerCommandKind::Loop, key, loop ? 1.0f : 0.0f);
+}
+
+void AudioEngine::setMasterVolume(int percent)
+{
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.masterPercent = std::clamp(percent, 0, 100);
+    d.post(MixerCommandKind::MasterVolume, 0, Gain(percent));
+}
+
+void AudioEngine::setSoundSwitch(bool on)
+{
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.soundOn = on;
+    d.post(MixerCommandKind::SoundSwitch, 0, on ? 1.0f : 0.0f);
+}
+
+KeyState AudioEngine::keyState(int key) const
+{
+    if (!IsValidKey(key))
+        return {};
+    const Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    const KeyEntry& entry = d.keys[key];
+    KeyState state = entry.state;
+    switch (entry.loaded) {
+    case Loaded::Empty: state.status = KeyStatus::Empty; break;
+    case Loaded::Loading: state.status = KeyStatus::Loading; break;
+    case Loaded::Unplayable: state.status = KeyStatus::Unplayable; break;
+    case Loaded::Ready:
+        state.status = !entry.playing ? KeyStatus::Ready : entry.state.loop ? KeyStatus::Looping : KeyStatus::Playing;
+        break;
+    }
+    if (!entry.playing)
+        state.progress = 0;
+    return state;
+}
+
+DeviceStatus AudioEngine::deviceStatus() const
+{
+    std::lock_guard<std::mutex> guard(impl_->lock);
+    return impl_->status;
+}
+
+int AudioEngine::sampleRate() const
+{
+    std::lock_guard<std::mutex> guard(impl_->lock);
+    return impl_->status.sampleRate;
+}
+
+long long AudioEngine::underrunFrames() const { return impl_->mixer ? impl_->mixer->underrunFrames() : 0; }
+
+void AudioEngine::setEventCallback(EventCallback callback)
+{
+    std::lock_guard<std::mutex> guard(impl_->callbackLock);
+    impl_->callback = std::move(callback);
+}
+
+void AudioEngine::render(float* stereo, int frames)
+{
+    if (!stereo || frames <= 0)
+        return;
+    Impl& d = *impl_;
+    if (d.mixer && d.options.output == OutputKind::Pulled)
+        d.mixer->render(stereo, frames);
+    else
+        std::memset(stereo, 0, sizeof(float) * 2 * std::size_t(frames));
+}
+
+} // namespace audio

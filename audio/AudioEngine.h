@@ -1,0 +1,62 @@
+#pragma once
+// The audio engine the player runtime drives: twenty keys, each with a sound
+// file, a volume and a loop flag; a master volume and a sound switch; one
+// output device. Every call returns at once: files are decoded on a worker
+// thread and playback happens on the audio thread. Keys outside 0..19 are
+// ignored.
+
+#include "audio/AudioTypes.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace audio {
+
+class AudioEngine {
+public:
+    using EventCallback = std::function<void(const AudioEvent&)>;
+
+    AudioEngine();
+    ~AudioEngine();
+    AudioEngine(const AudioEngine&) = delete;
+    AudioEngine& operator=(const AudioEngine&) = delete;
+
+    // Opens the output (or prepares the pulled one) and starts the threads.
+    // False when no device could be opened: the engine then runs silent,
+    // keys still play and end on time, and deviceStatus() says why.
+    bool start(const EngineOptions& options = {});
+    // Closes the output and frees every sound; the key settings stay.
+    void shutdown();
+
+    // Decodes the file in the background; keyState shows Loading, then Ready
+    // or Unplayable. An empty path clears the key.
+    void assign(int key, const std::string& path);
+    // From the start, restarting a playing key; a press on a looping key stops it.
+    void play(int key);
+    void stop(int key);
+    void stopAll();
+    void setKeyVolume(int key, int percent);
+    void setLoop(int key, bool loop);
+    void setMasterVolume(int percent);
+    // Off mutes the output; keys go on playing silently.
+    void setSoundSwitch(bool on);
+
+    KeyState keyState(int key) const;
+    DeviceStatus deviceStatus() const;
+    int sampleRate() const;
+    long long underrunFrames() const;
+
+    // Called on a worker thread, never the audio thread; the host posts it on.
+    void setEventCallback(EventCallback callback);
+
+    // Pulled output only: mixes the next frames into `stereo` (interleaved).
+    // Call it from one thread at a time.
+    void render(float* stereo, int frames);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace audio

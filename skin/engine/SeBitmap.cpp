@@ -1,0 +1,300 @@
+#include "skin/engine/SeBitmap.h"
+
+#include "platform/Gdi.h"
+#include "skin/engine/SeBitmapLink.h"
+#include "skin/engine/SePixels.h"
+#include "ui/Exception.h"
+#include "ui/GraphicsCanvas.h"
+#include "ui/GraphicsFont.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+bool platformBlits = true;
+
+bool emptyRect(const RECT& r) { return r.right - r.left < 1 || r.bottom - r.top < 1; }
+
+RECT intersect(const RECT& a, const RECT& b)
+{
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+    return r;
+}
+
+} // namespace
+
+bool SeUsePlatformBlits() { return platformBlits; }
+void SetSeUsePlatformBlits(bool use) { platformBlits = use; }
+
+TSeBitmap::TSeBitmap() : font_(std::make_unique<TFont>()) {}
+
+TSeBitmap::~TSeBitmap()
+{
+    if (bits_ && OnBeforeRelease)
+        OnBeforeRelease(this);
+    release();
+}
+
+void TSeBitmap::release()
+{
+    releaseCopy();
+    if (dc_) {
+        if (oldBitmap_)
+            SelectObject(dc_, oldBitmap_);
+        DeleteDC(dc_);
+    }
+    if (dib_)
+        DeleteObject(dib_);
+    dc_ = nullptr;
+    dib_ = nullptr;
+    oldBitmap_ = nullptr;
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
+void TSeBitmap::releaseCopy()
+{
+    if (copyDc_) {
+        if (oldCopyBitmap_)
+            SelectObject(copyDc_, oldCopyBitmap_);
+        DeleteDC(copyDc_);
+    }
+    if (copy_)
+        DeleteObject(copy_);
+    copyDc_ = nullptr;
+    copy_ = nullptr;
+    oldCopyBitmap_ = nullptr;
+}
+
+void TSeBitmap::Allocate(int width, int height)
+{
+    struct ChangeOnExit {
+        TSeBitmap* self;
+        ~ChangeOnExit()
+        {
+            if (self->OnChange)
+                self->OnChange(self);
+        }
+    } changeOnExit{this};
+
+    width = std::abs(width);
+    height = std::abs(height);
+    if (width == 0 || height == 0)
+        return;
+    if (bits_ && width == width_ && height == height_)
+        return;
+    if (bits_ && OnBeforeRelease)
+        OnBeforeRelease(this);
+    release();
+
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!dib || !bits)
+        throw EOutOfResources("Can't allocate the DIB handle");
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) {
+        DeleteObject(dib);
+        throw EOutOfResources("Can't create compatible DC");
+    }
+    HGDIOBJ old = SelectObject(dc, dib);
+    if (!old) {
+        DeleteDC(dc);
+        DeleteObject(dib);
+        throw EOutOfResources("Can't select an object into DC");
+    }
+    dib_ = dib;
+    dc_ = dc;
+    oldBitmap_ = old;
+    bits_ = static_cast<Pixel*>(bits);
+    width_ = width;
+    height_ = height;
+}
+
+Pixel TSeBitmap::Pixels(int x, int y) const
+{
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_)
+        return SeOutsidePixel;
+    return ScanLine(y)[x];
+}
+
+void TSeBitmap::Fill(Pixel value)
+{
+    if (bits_)
+        std::fill(bits_, bits_ + std::ptrdiff_t(width_) * height_, value);
+}
+
+void TSeBitmap::KeyOutColor(Pixel colour)
+{
+    if (!bits_)
+        return;
+    for (Pixel *p = bits_, *end = bits_ + std::ptrdiff_t(width_) * height_; p != end; ++p)
+        if (IsNearColor(*p, colour))
+            *p = SeKeyValue;
+}
+
+void TSeBitmap::SetAlpha(std::uint8_t alpha)
+{
+    if (!bits_)
+        return;
+    const Pixel a = Pixel(alpha) << 24;
+    for (Pixel *p = bits_, *end = bits_ + std::ptrdiff_t(width_) * height_; p != end; ++p)
+        *p = (*p & 0x00FFFFFF) | a;
+}
+
+// ---- Drawing to device contexts ---------------------------------------------------
+
+HDC TSeBitmap::opaqueSource() const { return copyDc_ ? copyDc_ : dc_; }
+
+void TSeBitmap::Draw(HDC dc, int x, int y, bool masked) { DrawRect(dc, x, y, RECT{0, 0, width_, height_}, masked); }
+
+void TSeBitmap::DrawRect(HDC dc, int x, int y, const RECT& source, bool masked)
+{
+    ScaleDraw(dc, RECT{x, y, x + source.right - source.left, y + source.bottom - source.top}, source, masked);
+}
+
+void TSeBitmap::ScaleDraw(HDC dc, const RECT& dest, const RECT& source, bool masked)
+{
+    if (!bits_ || !dc || emptyRect(dest) || emptyRect(source))
+        return;
+    if (masked) {
+        drawMasked(dc, dest, source);
+        return;
+    }
+    const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+    const int sw = source.right - source.left, sh = source.bottom - source.top;
+    if (dw == sw && dh == sh) {
+        BitBlt(dc, dest.left, dest.top, dw, dh, dc_, source.left, source.top, SRCCOPY);
+        return;
+    }
+    const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, dest.left, dest.top, dw, dh, opaqueSource(), source.left, source.top, sw, sh, SRCCOPY);
+    SetStretchBltMode(dc, oldMode);
+}
+
+void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
+{
+    const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
+    if (platformBlits) {
+        TransparentBlt(dc, dest.left, dest.top, dw, dh, dc_, sourceRect.left, sourceRect.top,
+                       sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SeKeyColorRef);
+        return;
+    }
+    const RECT source = intersect(sourceRect, RECT{0, 0, width_, height_});
+    if (emptyRect(source))
+        return;
+    RECT clipBox{};
+    if (GetClipBox(dc, &clipBox) == ERROR)
+        return;
+    const RECT target = intersect(dest, clipBox);
+    if (emptyRect(target))
+        return;
+    const int tw = target.right - target.left, th = target.bottom - target.top;
+    const int sw = source.right - source.left, sh = source.bottom - source.top;
+
+    TSeBitmap scratch;
+    scratch.Allocate(tw, th);
+    BitBlt(scratch.dc_, 0, 0, tw, th, dc, target.left, target.top, SRCCOPY);
+    const int offsetX = target.left - dest.left, offsetY = target.top - dest.top;
+    if (sw == dw && sh == dh) {
+        for (int y = 0; y < th; ++y) {
+            const Pixel* src = ScanLine(source.top + offsetY + y) + source.left + offsetX;
+            Pixel* out = scratch.ScanLine(y);
+            for (int x = 0; x < tw; ++x)
+                if (!IsKeyPixel(src[x]))
+                    out[x] = src[x];
+        }
+    } else {
+        // Nearest pixel in 16.16 fixed point, as the platform-less path always did.
+        const std::int64_t stepX = std::int64_t(sw) * 65536 / dw;
+        const std::int64_t stepY = std::int64_t(sh) * 65536 / dh;
+        const std::int64_t startX = MulDiv(sw * offsetX, 0xFFFF, dw);
+        const std::int64_t startY = MulDiv(sh * offsetY, 0xFFFF, dh);
+        for (int y = 0; y < th; ++y) {
+            const int sy = std::min(source.top + int((startY + stepY * y) >> 16), source.bottom - 1);
+            const Pixel* src = ScanLine(sy);
+            Pixel* out = scratch.ScanLine(y);
+            std::int64_t fx = startX;
+            for (int x = 0; x < tw; ++x, fx += stepX) {
+                const int sx = std::min(source.left + int(fx >> 16), source.right - 1);
+                if (!IsKeyPixel(src[sx]))
+                    out[x] = src[sx];
+            }
+        }
+    }
+    BitBlt(dc, target.left, target.top, tw, th, scratch.dc_, 0, 0, SRCCOPY);
+}
+
+void TSeBitmap::TileDraw(HDC dc, const RECT& dest, const RECT& source, bool masked)
+{
+    const int sw = source.right - source.left, sh = source.bottom - source.top;
+    if (!bits_ || !dc || emptyRect(dest) || sw < 1 || sh < 1)
+        return;
+    for (int x = dest.left; x < dest.right; x += sw) {
+        for (int y = dest.top; y < dest.bottom; y += sh) {
+            const RECT tile = intersect(RECT{x, y, x + sw, y + sh}, dest);
+            if (emptyRect(tile))
+                break;
+            const int w = tile.right - tile.left, h = tile.bottom - tile.top;
+            if (masked)
+                drawMasked(dc, tile, RECT{source.left, source.top, source.left + w, source.top + h});
+            else
+                BitBlt(dc, tile.left, tile.top, w, h, opaqueSource(), source.left, source.top, SRCCOPY);
+        }
+    }
+}
+
+void TSeBitmap::Draw(TCanvas& canvas, int x, int y, bool masked) { Draw(canvas.Handle(), x, y, masked); }
+
+void TSeBitmap::DrawRect(TCanvas& canvas, int x, int y, const RECT& source, bool masked)
+{
+    DrawRect(canvas.Handle(), x, y, source, masked);
+}
+
+void TSeBitmap::ScaleDraw(TCanvas& canvas, const RECT& dest, const RECT& source, bool masked)
+{
+    ScaleDraw(canvas.Handle(), dest, source, masked);
+}
+
+void TSeBitmap::TileDraw(TCanvas& canvas, const RECT& dest, const RECT& source, bool masked)
+{
+    TileDraw(canvas.Handle(), dest, source, masked);
+}
+
+void TSeBitmap::RefreshCopy()
+{
+    if (!bits_) {
+        releaseCopy();
+        return;
+    }
+    BITMAP info{};
+    if (!copy_ || GetObject(copy_, sizeof info, &info) == 0 || info.bmWidth != width_ || info.bmHeight != height_) {
+        releaseCopy();
+        HBITMAP copy = CreateCompatibleBitmap(dc_, width_, height_);
+        HDC copyDc = copy ? CreateCompatibleDC(nullptr) : nullptr;
+        if (!copyDc) {
+            if (copy)
+                DeleteObject(copy);
+            return; // drawing falls back to the DIB itself
+        }
+        copy_ = copy;
+        copyDc_ = copyDc;
+        oldCopyBitmap_ = SelectObject(copyDc_, copy_);
+    }
+    BitBlt(copyDc_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+}
+
+std::unique_ptr<TSeBitmapLink> TSeBitmap::LinkTo(const RECT& r)
+{
+    auto link = std::make_unique<TSeBitmapLink>();
+    link->SetImage(this);
+    link->SetRect(r);
+    link->SetName(name_);
+    return link;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Pixel rules every skin drawing path shares: the transparent key, the alpha
+// blend and the hue shift. Pixels are 0xAARRGGBB.
+
+#include "platform/WinTypes.h"
+
+constexpr Pixel SeKeyValue = 0x007F007F;
+constexpr COLORREF SeKeyColorRef = RGB(127, 0, 127);
+// What a pixel read outside a bitmap gives.
+constexpr Pixel SeOutsidePixel = 0xFF000000;
+
+// Only the colour bytes decide; the alpha byte of a key pixel is ignored.
+constexpr bool IsKeyPixel(Pixel p) { return (p & 0x00FFFFFF) == (SeKeyValue & 0x00FFFFFF); }
+
+// Each of red, green and blue differs from `colour`'s by less than 6.
+bool IsNearColor(Pixel p, Pixel colour);
+
+// s over d with s's alpha; all four bytes blend, the red/blue and the
+// green/alpha pairs in parallel.
+inline Pixel BlendPixel(Pixel s, Pixel d)
+{
+    const std::uint32_t a = s >> 24;
+    if (a == 255)
+        return s;
+    if (a == 0)
+        return d;
+    const std::uint32_t na = 255 - a;
+    const std::uint32_t rb = (((s & 0x00FF00FF) * a + 0x00800080) >> 8 & 0x00FF00FF) +
+                             (((d & 0x00FF00FF) * na + 0x00800080) >> 8 & 0x00FF00FF);
+    const std::uint32_t ga = ((((s >> 8) & 0x00FF00FF) * a + 0x00800080) >> 8 & 0x00FF00FF) +
+                             ((((d >> 8) & 0x00FF00FF) * na + 0x00800080) >> 8 & 0x00FF00FF);
+    return rb | (ga << 8);
+}
+
+// The hue of `colour` (a 0x00BBGGRR colour reference) turned by `delta`
+// 255ths of the colour circle; the result is opaque in the sense that only
+// its colour bytes are set.
+COLORREF HueShiftColorRef(COLORREF colour, int delta);
+// The same on a pixel; the result carries alpha 255.
+Pixel HueShiftPixel(Pixel p, int delta);

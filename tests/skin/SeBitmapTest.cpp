@@ -1,0 +1,290 @@
+#include "platform/Gdi.h"
+#include "skin/engine/SeBitmap.h"
+#include "skin/engine/SeBitmapLink.h"
+#include "skin/engine/SePixels.h"
+#include "ui/Exception.h"
+#include "ui/Stream.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+constexpr Pixel Red = 0xFFFF0000, Blue = 0xFF0000FF, White = 0xFFFFFFFF, Grey = 0xFF404040;
+
+// A destination with a one-pixel canary border that drawing must not touch.
+struct Canvas {
+    TSeBitmap target;
+    Canvas(int w, int h)
+    {
+        target.Allocate(w + 2, h + 2);
+        target.Fill(Grey);
+        SetViewportOrgEx(target.DC(), 1, 1, nullptr);
+        IntersectClipRect(target.DC(), 0, 0, w, h);
+    }
+    Pixel at(int x, int y) const { return target.Pixels(x + 1, y + 1); }
+    bool borderIntact() const
+    {
+        for (int x = 0; x < target.Width(); ++x)
+            if (target.Pixels(x, 0) != Grey || target.Pixels(x, target.Height() - 1) != Grey)
+                return false;
+        for (int y = 0; y < target.Height(); ++y)
+            if (target.Pixels(0, y) != Grey || target.Pixels(target.Width() - 1, y) != Grey)
+                return false;
+        return true;
+    }
+};
+
+class SeBitmapBlitModes : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { SetSeUsePlatformBlits(GetParam()); }
+    void TearDown() override { SetSeUsePlatformBlits(true); }
+};
+
+} // namespace
+
+TEST(SeBitmap, AllocateTakesAbsoluteSizesAndIgnoresZero)
+{
+    TSeBitmap bitmap;
+    int changes = 0;
+    bitmap.OnChange = [&](TObject*) { ++changes; };
+    bitmap.Allocate(-10, 5);
+    EXPECT_EQ(bitmap.Width(), 10);
+    EXPECT_EQ(bitmap.Height(), 5);
+    bitmap.Allocate(0, 5);
+    EXPECT_EQ(bitmap.Width(), 10);
+    EXPECT_FALSE(bitmap.IsEmpty());
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(bitmap.Pixels(10, 0), SeOutsidePixel);
+    EXPECT_EQ(bitmap.Pixels(-1, 0), SeOutsidePixel);
+
+    TSeBitmap one;
+    one.Allocate(1, 1);
+    one.Fill(0x00123456);
+    one.SetAlpha(255);
+    EXPECT_EQ(one.Pixels(0, 0), 0xFF123456u);
+}
+
+TEST(SeBitmap, KeyOutAndBlendFollowTheirRules)
+{
+    TSeBitmap bitmap;
+    bitmap.Allocate(2, 1);
+    bitmap.ScanLine(0)[0] = 0xFFFA04FC; // 250, 4, 252: within 6 of magenta
+    bitmap.ScanLine(0)[1] = 0xFFF900FF; // 249: not
+    bitmap.KeyOutColor(0xFF00FF);
+    EXPECT_EQ(bitmap.Pixels(0, 0), SeKeyValue);
+    EXPECT_EQ(bitmap.Pixels(1, 0), 0xFFF900FFu);
+
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) {
+        const Pixel s = random(), d = random();
+        const unsigned a = s >> 24;
+        Pixel expected = 0;
+        for (int shift = 0; shift < 32; shift += 8) {
+            const unsigned sc = s >> shift & 0xFF, dc = d >> shift & 0xFF;
+            const unsigned c = a == 255 ? sc : a == 0 ? dc : (a * sc + 128) / 256 + ((255 - a) * dc + 128) / 256;
+            expected |= Pixel(c) << shift;
+        }
+        ASSERT_EQ(BlendPixel(s, d), expected) << std::hex << s << " over " << d;
+    }
+}
+
+TEST(SeBitmap, HueShiftFigures)
+{
+    EXPECT_EQ(HueShiftColorRef(RGB(255, 0, 0), 0), RGB(255, 0, 0));
+    EXPECT_EQ(HueShiftColorRef(RGB(255, 0, 0), 85), RGB(0, 255, 0));
+    EXPECT_EQ(HueShiftColorRef(RGB(255, 0, 0), 255), RGB(255, 0, 0));
+    // Yellow's hue is 42.5 steps: ties go to the even 42, so even a zero
+    // shift moves green to 252.
+    EXPECT_EQ(HueShiftColorRef(RGB(255, 255, 0), 0), RGB(255, 252, 0));
+    // 42 + 255 wraps by 255 back to 42 (a wrap by 256 would give 41).
+    EXPECT_EQ(HueShiftColorRef(RGB(255, 255, 0), 255), RGB(255, 252, 0));
+    // Below zero wraps up by 255: red - 85 lands on 170, pure blue.
+    EXPECT_EQ(HueShiftColorRef(RGB(255, 0, 0), -85), RGB(0, 0, 255));
+    // Greys have no hue and keep their lightness.
+    EXPECT_EQ(HueShiftColorRef(RGB(128, 128, 128), 40), RGB(128, 128, 128));
+
+    TSeBitmap bitmap;
+    bitmap.Allocate(3, 1);
+    bitmap.ScanLine(0)[0] = 0xFFFF0000;
+    bitmap.ScanLine(0)[1] = SeKeyValue;
+    bitmap.ScanLine(0)[2] = 0x00FF0000; // transparent: untouched
+    bitmap.ChangeHue(85);
+    EXPECT_EQ(bitmap.Pixels(0, 0), 0xFF00FF00u);
+    EXPECT_EQ(bitmap.Pixels(1, 0), SeKeyValue);
+    EXPECT_EQ(bitmap.Pixels(2, 0), 0x00FF0000u);
+}
+
+TEST_P(SeBitmapBlitModes, MaskedSkipsKeyWhateverItsAlphaOpaqueCopiesAll)
+{
+    TSeBitmap source;
+    source.Allocate(3, 1);
+    source.ScanLine(0)[0] = Red;
+    source.ScanLine(0)[1] = 0xFF7F007F; // key colour with an opaque alpha byte
+    source.ScanLine(0)[2] = SeKeyValue;
+    Canvas masked(3, 1), opaque(3, 1);
+    masked.target.Fill(White);
+    source.Draw(masked.target.DC(), 0, 0, true);
+    EXPECT_EQ(masked.at(0, 0), Red);
+    EXPECT_EQ(masked.at(1, 0), White);
+    EXPECT_EQ(masked.at(2, 0), White);
+    source.Draw(opaque.target.DC(), 0, 0, false);
+    EXPECT_EQ(opaque.at(1, 0), 0xFF7F007Fu);
+    EXPECT_EQ(opaque.at(2, 0), SeKeyValue);
+}
+
+TEST_P(SeBitmapBlitModes, ScaledMaskedDrawTakesNearestAndStaysInside)
+{
+    TSeBitmap source;
+    source.Allocate(2, 2);
+    source.ScanLine(0)[0] = Red;
+    source.ScanLine(0)[1] = Blue;
+    source.ScanLine(1)[0] = SeKeyValue;
+    source.ScanLine(1)[1] = White;
+    Canvas canvas(4, 4);
+    source.ScaleDraw(canvas.target.DC(), RECT{0, 0, 4, 4}, RECT{0, 0, 2, 2}, true);
+    EXPECT_EQ(canvas.at(0, 0), Red);
+    EXPECT_EQ(canvas.at(3, 1), Blue);
+    EXPECT_EQ(canvas.at(1, 2), Grey);
+    EXPECT_EQ(canvas.at(2, 3), White);
+    EXPECT_TRUE(canvas.borderIntact());
+
+    // Half of this destination lies outside the clip.
+    Canvas clipped(4, 4);
+    source.ScaleDraw(clipped.target.DC(), RECT{-2, 0, 2, 4}, RECT{0, 0, 2, 2}, true);
+    // The fallback starts a clipped destination at MulDiv(2 * 2, 0xFFFF, 4),
+    // just short of a whole source pixel, so its first column still shows
+    // source column 0.
+    EXPECT_EQ(clipped.at(0, 0), GetParam() ? Blue : Red);
+    EXPECT_EQ(clipped.at(1, 1), Blue);
+    EXPECT_EQ(clipped.at(1, 3), White);
+    EXPECT_EQ(clipped.at(2, 0), Grey);
+    EXPECT_TRUE(clipped.borderIntact());
+}
+
+TEST_P(SeBitmapBlitModes, TilingCutsTheLastTile)
+{
+    TSeBitmap source;
+    source.Allocate(20, 1);
+    for (int x = 0; x < 20; ++x)
+        source.ScanLine(0)[x] = 0xFF000000 | Pixel(x);
+    Canvas canvas(30, 2);
+    source.TileDraw(canvas.target.DC(), RECT{0, 0, 30, 2}, RECT{0, 0, 20, 1}, GetParam());
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(canvas.at(x, y), 0xFF000000 | Pixel(x % 20)) << x << "," << y;
+    EXPECT_TRUE(canvas.borderIntact());
+}
+
+INSTANTIATE_TEST_SUITE_P(PlatformAndFallback, SeBitmapBlitModes, ::testing::Bool());
+
+TEST(SeBitmap, CopiesBetweenBitmapsClipAndBlend)
+{
+    TSeBitmap source, target;
+    source.Allocate(4, 4);
+    source.Fill(0x80FF0000);
+    target.Allocate(3, 3);
+    target.Fill(0xFF0000FF);
+    source.PutInto(target, 1, 1, RECT{0, 0, 4, 4});
+    EXPECT_EQ(target.Pixels(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(target.Pixels(2, 2), 0x80FF0000u);
+    source.SetUseAlpha(true);
+    target.Fill(0xFF0000FF);
+    source.PutInto(target, -1, -1, RECT{0, 0, 4, 4});
+    EXPECT_EQ(target.Pixels(2, 2), BlendPixel(0x80FF0000, 0xFF0000FF));
+
+    TSeBitmap under;
+    under.Allocate(3, 1);
+    under.ScanLine(0)[0] = 0x00000000;
+    under.ScanLine(0)[1] = 0x80FFFFFF;
+    under.ScanLine(0)[2] = 0xFF00FF00;
+    TSeBitmap back;
+    back.Allocate(3, 1);
+    back.Fill(0xFF0000FF);
+    under.MergeUnder(back, 0, 0, RECT{0, 0, 3, 1});
+    EXPECT_EQ(under.Pixels(0, 0), 0xFF0000FFu);
+    EXPECT_EQ(under.Pixels(1, 0), BlendPixel(0x80FFFFFF, 0xFF0000FF));
+    EXPECT_EQ(under.Pixels(2, 0), 0xFF00FF00u);
+
+    target.FillRect(RECT{-5, -5, 1, 1}, Red);
+    EXPECT_EQ(target.Pixels(0, 0), Red);
+    EXPECT_NE(target.Pixels(1, 1), Red);
+}
+
+TEST(SeBitmap, RegionFromRunsOfNonKeyPixels)
+{
+    TSeBitmap bitmap;
+    bitmap.Allocate(4, 2);
+    bitmap.Fill(White);
+    bitmap.ScanLine(0)[1] = SeKeyValue;
+    bitmap.ScanLine(0)[2] = 0xFF7F007F;
+    HRGN rgn = bitmap.CreateRegion(10, 20);
+    ASSERT_NE(rgn, nullptr);
+    EXPECT_TRUE(PtInRegion(rgn, 10, 20));
+    EXPECT_FALSE(PtInRegion(rgn, 11, 20));
+    EXPECT_FALSE(PtInRegion(rgn, 12, 20));
+    EXPECT_TRUE(PtInRegion(rgn, 13, 20));
+    EXPECT_TRUE(PtInRegion(rgn, 12, 21));
+    RECT box{};
+    GetRgnBox(rgn, &box);
+    EXPECT_TRUE(box.left == 10 && box.top == 20 && box.right == 14 && box.bottom == 22);
+    DeleteObject(rgn);
+    TSeBitmap empty;
+    EXPECT_EQ(empty.CreateRegion(0, 0), nullptr);
+}
+
+TEST(SeBitmap, ListLinksByNameIgnoringCaseLastWins)
+{
+    TSeBitmapList list;
+    auto first = std::make_unique<TSeBitmap>();
+    first->SetName("Frame");
+    auto second = std::make_unique<TSeBitmap>();
+    second->SetName("FRAME");
+    TSeBitmap* later = second.get();
+    list.Add(std::move(first));
+    list.Add(std::move(second));
+    auto link = list.LinkTo("frame", RECT{1, 2, 3, 4});
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->Image(), later);
+    EXPECT_EQ(link->Name(), "FRAME");
+    EXPECT_EQ(list.LinkTo("nothing", RECT{}), nullptr);
+    EXPECT_EQ(list.Items(2), nullptr);
+    EXPECT_EQ(list.Items(-1), nullptr);
+}
+
+TEST(SeBitmap, RecordRoundTripsAndRaisesAtEveryCut)
+{
+    TSeBitmap bitmap;
+    bitmap.SetName("Strip");
+    bitmap.Allocate(3, 2);
+    for (int i = 0; i < 6; ++i)
+        bitmap.Bits()[i] = 0x01020304u * Pixel(i + 1);
+    TMemoryStream stream;
+    bitmap.WriteTo(stream);
+    ASSERT_EQ(stream.Size(), 4 + 5 + 8 + 24);
+
+    stream.SetPosition(0);
+    TSeBitmap copy;
+    copy.ReadFrom(stream);
+    EXPECT_EQ(copy.Name(), "Strip");
+    ASSERT_EQ(copy.Width(), 3);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(copy.Bits()[i], bitmap.Bits()[i]);
+
+    for (std::int64_t cut = 0; cut < stream.Size(); ++cut) {
+        TMemoryStream part;
+        part.WriteBuffer(stream.Memory(), cut);
+        part.SetPosition(0);
+        TSeBitmap broken;
+        EXPECT_THROW(broken.ReadFrom(part), EStreamError) << "cut at " << cut;
+    }
+    // A huge claimed size raises before anything is allocated.
+    TMemoryStream huge;
+    const unsigned char record[] = {0, 0, 0, 0, 0xFF, 0x7F, 0, 0, 0xFF, 0x7F, 0, 0};
+    huge.WriteBuffer(record, sizeof record);
+    huge.SetPosition(0);
+    TSeBitmap none;
+    EXPECT_THROW(none.ReadFrom(huge), EReadError);
+    EXPECT_TRUE(none.IsEmpty());
+}
