@@ -17,7 +17,7 @@ constexpr double LimiterReleaseSeconds = 0.2; // from full reduction back to uni
 float Clamp01(float value) { return std::clamp(std::isfinite(value) ? value : 0.0f, 0.0f, 1.0f); }
 
 // Adds `frames` stereo frames of `source` to `bus` at the ramp's gain.
-void AddScaled(float* bus, const float* source, int frames, Ramp& gain)
+void AddScaled(float* __restrict bus, const float* __restrict source, int frames, Ramp& gain)
 {
     if (gain.settled()) {
         const float g = gain.value;
