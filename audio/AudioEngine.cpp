@@ -56,8 +56,13 @@ struct AudioEngine::Impl {
             std::lock_guard<std::mutex> guard(callbackLock);
             copy = callback;
         }
-        if (copy)
+        if (!copy)
+            return;
+        try {
             copy(event);
+        } catch (...) {
+            // The host's failure must not end the engine's thread.
+        }
     }
 
     bool wanted(const AudioWorker::LoadJob& job)

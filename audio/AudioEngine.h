@@ -48,6 +48,7 @@ public:
     long long underrunFrames() const;
 
     // Called on a worker thread, never the audio thread; the host posts it on.
+    // It may read key states but must not call shutdown().
     void setEventCallback(EventCallback callback);
 
     // Pulled output only: mixes the next frames into `stereo` (interleaved).

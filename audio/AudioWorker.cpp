@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <exception>
 
 namespace audio {
 
@@ -72,8 +73,13 @@ void AudioWorker::loaderLoop()
             continue;
         std::string error;
         std::unique_ptr<Sound> sound;
-        if (!job.path.empty())
-            sound = LoadSound(job.path, mixer_.sampleRate(), error, limits_);
+        try {
+            if (!job.path.empty())
+                sound = LoadSound(job.path, mixer_.sampleRate(), error, limits_);
+        } catch (const std::exception& failure) {
+            // Nothing may escape a thread; a file too big for memory is just unplayable.
+            error = "cannot load " + job.path + ": " + failure.what();
+        }
         // A newer assignment may have come while this one decoded.
         if (!hooks_.wanted(job))
             continue;
@@ -81,7 +87,11 @@ void AudioWorker::loaderLoop()
         if (sound) {
             // Under the lock: the service thread fills the same rings.
             std::lock_guard<std::mutex> lock(soundsLock_);
-            FillStream(*given);
+            try {
+                FillStream(*given);
+            } catch (const std::exception&) {
+                given->sourceBroken = true;
+            }
             sounds_.push_back(std::move(sound));
         }
         if (!postAssign(job.key, given))
@@ -150,9 +160,15 @@ void AudioWorker::releaseRetired()
 void AudioWorker::fillStreams()
 {
     std::lock_guard<std::mutex> lock(soundsLock_);
-    for (auto& sound : sounds_)
-        if (sound->streamed())
+    for (auto& sound : sounds_) {
+        if (!sound->streamed() || sound->sourceBroken)
+            continue;
+        try {
             FillStream(*sound);
+        } catch (const std::exception&) {
+            sound->sourceBroken = true; // its voice runs dry and plays silence
+        }
+    }
 }
 
 } // namespace audio

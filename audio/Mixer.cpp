@@ -170,7 +170,6 @@ void Mixer::play(Voice& voice, std::uint32_t serial) noexcept
     }
     if (voice.main.active) {
         voice.tail = voice.main;
-        voice.tailSerial = voice.serial;
         voice.tail.gain.moveTo(0.0f, rampFrames_);
     }
     voice.serial = serial;
@@ -194,7 +193,6 @@ void Mixer::fadeOut(Voice& voice) noexcept
     if (!voice.main.active)
         return;
     voice.tail = voice.main;
-    voice.tailSerial = voice.serial;
     voice.tail.gain.moveTo(0.0f, rampFrames_);
     voice.main.active = false;
     reportEnded(voice, voice.serial);

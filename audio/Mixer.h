@@ -86,7 +86,6 @@ private:
         bool loop = false;
         float keyGain = 1.0f;
         std::uint32_t serial = 0;
-        std::uint32_t tailSerial = 0;
         bool streamDirty = false; // the ring no longer continues from the head's end
         bool endedPending = false;
         std::uint32_t endedSerial = 0;
