@@ -1,0 +1,53 @@
+#include "skin/engine/SeSkinTypes.h"
+
+#include <cstring>
+
+namespace {
+
+const char* const alignNames[] = {"saNone", "saLeft", "saMostLeft", "saTop", "saMostTop", "saRight",
+                                  "saMostRight", "saBottom", "saMostBottom", "saClient", "saTopLeft",
+                                  "saTopRight", "saBottomLeft", "saBottomRight", "saCenter", "saText"};
+const char* const kindNames[] = {"skNone", "skForm", "skCaption", "skTitle", "skTop", "skLeft", "skRight",
+                                 "skBottom", "skTopLeft", "skTopRight", "skBottomLeft", "skBottomRight",
+                                 "skSysButton", "skClient", "skMenuBar", "skMenuBarItem", "skMenuBarItemText",
+                                 "skPopupMenu", "skPopupMenuItem", "skPopupMenuItemText", "skItemText",
+                                 "skTranparent"};
+const char* const textAlignNames[] = {"taTopLeft",  "taTopCenter",  "taTopRight",     "taLeft",        "taCenter",
+                                      "taRight",    "taBottomLeft", "taBottomCenter", "taBottomRight"};
+const char* const textEffectNames[] = {"teNone", "teShadow"};
+const char* const tileStyleNames[] = {"tsTile", "tsStretch", "tsCenter"};
+const char* const actionNames[] = {"sbaNone",    "sbaClose",   "sbaHelp",     "sbaMinimize",
+                                   "sbaMaximize", "sbaRestore", "sbaRollUp",   "sbaRollDown",
+                                   "sbaTray",    "sbaSysMenu", "sbaRollPanel", "sbaCustom"};
+const char* const rollKindNames[] = {"rkLeft", "rkTop", "rkRight", "rkBottom"};
+const char* const fontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+
+template <std::size_t N>
+constexpr TSeEnumNames names(const char* const (&list)[N])
+{
+    return TSeEnumNames{list, int(N)};
+}
+
+bool rightToLeftLocale = false;
+
+} // namespace
+
+const TSeEnumNames SeAlignNames = names(alignNames);
+const TSeEnumNames SeKindNames = names(kindNames);
+const TSeEnumNames SeTextAlignNames = names(textAlignNames);
+const TSeEnumNames SeTextEffectNames = names(textEffectNames);
+const TSeEnumNames SeTileStyleNames = names(tileStyleNames);
+const TSeEnumNames SeActionNames = names(actionNames);
+const TSeEnumNames SeRollKindNames = names(rollKindNames);
+const TSeEnumNames SeFontStyleNames = names(fontStyleNames);
+
+int FindEnumName(const TSeEnumNames& names, const char* name, std::size_t length)
+{
+    for (int i = 0; i < names.count; ++i)
+        if (std::strlen(names.names[i]) == length && std::memcmp(names.names[i], name, length) == 0)
+            return i;
+    return -1;
+}
+
+bool SeRightToLeftLocale() { return rightToLeftLocale; }
+void SetSeRightToLeftLocale(bool rightToLeft) { rightToLeftLocale = rightToLeft; }
