@@ -1,6 +1,7 @@
 #pragma once
-// Raw input from a backend (or a test) becomes window messages here: the
-// pointer is hit-tested (WM_NCHITTEST), mouse activation and cursor shape
+// Raw input from a backend (or a test) becomes window messages here. The
+// Route functions record it (the asynchronous key and pointer state change
+// at once); when the message loop reaches it, the pointer is hit-tested (WM_NCHITTEST), mouse activation and cursor shape
 // are settled (WM_MOUSEACTIVATE, WM_SETCURSOR), and the message is queued
 // for the window under the pointer, the capturing window or the focus.
 // Everything here runs on the user-interface thread.
@@ -20,6 +21,12 @@ void RouteMouseWheel(int delta, bool horizontal, POINT screen);
 void RouteKey(int virtualKey, bool down);
 // Typed text: each UTF-16 code unit becomes a WM_CHAR for the focus.
 void RouteText(std::string_view utf8);
+
+// Turns the oldest raw input into messages; false when none waits.
+bool CookNextInput();
+struct RawInput;
+void CookKey(const RawInput& raw);
+void CookText(const RawInput& raw);
 
 // The state GetAsyncKeyState reports (mouse buttons come through here).
 void SetAsyncKeyDown(int virtualKey, bool down);

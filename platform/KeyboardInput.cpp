@@ -58,14 +58,14 @@ bool asyncDown(int vk)
     return (keys().async[std::size_t(vk & 0xFF)] & kDown) != 0;
 }
 
-void queueKeyMessage(HWND target, UINT msg, WPARAM wParam, LPARAM lParam)
+void queueKeyMessage(HWND target, UINT msg, WPARAM wParam, LPARAM lParam, DWORD time)
 {
     MSG m;
     m.hwnd = target;
     m.message = msg;
     m.wParam = wParam;
     m.lParam = lParam;
-    m.time = GetTickCount();
+    m.time = time;
     m.pt = WindowSystem().cursor;
     TheMessageQueue().addInput(m);
 }
@@ -105,8 +105,27 @@ void RouteKey(int virtualKey, bool down)
 
     bool alt = asyncDown(VK_MENU);
     bool control = asyncDown(VK_CONTROL);
-    bool system = generic == VK_MENU || generic == VK_F10 || (alt && !control);
+    RawInput raw;
+    raw.kind = RawInput::Kind::Key;
+    raw.time = GetTickCount();
+    raw.pt = WindowSystem().cursor;
+    raw.virtualKey = generic;
+    raw.down = down;
+    raw.systemKey = generic == VK_MENU || generic == VK_F10 || (alt && !control);
+    raw.keyFlags = 1;
+    if ((alt && generic != VK_MENU) || (generic == VK_MENU && down))
+        raw.keyFlags |= LPARAM(1) << 29;
+    if (wasDown)
+        raw.keyFlags |= LPARAM(1) << 30;
+    if (!down)
+        raw.keyFlags |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
+    TheMessageQueue().addRaw(std::move(raw));
+}
+
+void CookKey(const RawInput& raw)
+{
     WindowSystemState& ws = WindowSystem();
+    bool system = raw.systemKey;
     HWND target = ws.focus;
     if (!LookupWindow(target)) {
         // Without a focus, the active window hears the keys as system keys.
@@ -115,29 +134,30 @@ void RouteKey(int virtualKey, bool down)
     }
     if (!LookupWindow(target) || !IsEnabledForInput(target))
         return;
-    UINT msg = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-    LPARAM lParam = 1;
-    if (alt && generic != VK_MENU)
-        lParam |= LPARAM(1) << 29;
-    if (generic == VK_MENU && down)
-        lParam |= LPARAM(1) << 29;
-    if (wasDown)
-        lParam |= LPARAM(1) << 30;
-    if (!down)
-        lParam |= (LPARAM(1) << 30) | (LPARAM(1) << 31);
-    queueKeyMessage(target, msg, WPARAM(generic), lParam);
+    UINT msg = system ? (raw.down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (raw.down ? WM_KEYDOWN : WM_KEYUP);
+    queueKeyMessage(target, msg, WPARAM(raw.virtualKey), raw.keyFlags, raw.time);
 }
 
 void RouteText(std::string_view utf8)
+{
+    RawInput raw;
+    raw.kind = RawInput::Kind::Text;
+    raw.time = GetTickCount();
+    raw.pt = WindowSystem().cursor;
+    raw.text = std::string(utf8);
+    TheMessageQueue().addRaw(std::move(raw));
+}
+
+void CookText(const RawInput& raw)
 {
     HWND target = WindowSystem().focus;
     if (!LookupWindow(target) || !IsEnabledForInput(target))
         return;
     std::u16string units;
-    for (char32_t c : DecodeUtf8Chars(utf8))
+    for (char32_t c : DecodeUtf8Chars(raw.text))
         appendUtf16(units, c);
     for (char16_t unit : units)
-        queueKeyMessage(target, WM_CHAR, WPARAM(unit), 1);
+        queueKeyMessage(target, WM_CHAR, WPARAM(unit), 1, raw.time);
 }
 
 void ApplyInputMessageToKeyState(const MSG& msg)

@@ -1,6 +1,7 @@
 // Sending, posting, retrieving and dispatching messages.
 
 #include "platform/Backend.h"
+#include "platform/InputRouting.h"
 #include "platform/MessageQueue.h"
 #include "platform/Timers.h"
 #include "platform/WindowPaint.h"
@@ -32,12 +33,18 @@ bool retrieve(MSG& out, const MessageFilter& filter, bool remove)
             SetLastMessage(out);
         return true;
     }
-    if (queue.takeInput(out, filter, remove)) {
-        if (remove) {
-            ApplyInputMessageToKeyState(out);
-            SetLastMessage(out);
+    // Raw input turns into messages one event at a time, so that each event
+    // meets the state the messages before it left behind.
+    for (;;) {
+        if (queue.takeInput(out, filter, remove)) {
+            if (remove) {
+                ApplyInputMessageToKeyState(out);
+                SetLastMessage(out);
+            }
+            return true;
         }
-        return true;
+        if (!CookNextInput())
+            break;
     }
     if (queue.takeQuit(out, remove))
         return true;
@@ -132,7 +139,7 @@ static bool anythingWaiting()
 {
     MessageQueue& queue = TheMessageQueue();
     MSG probe;
-    return queue.hasPosted() || queue.hasInput() || queue.takeQuit(probe, false) || AnyPaintPending()
+    return queue.hasPosted() || queue.hasInput() || queue.hasRaw() || queue.takeQuit(probe, false) || AnyPaintPending()
            || MillisecondsToNextTimer() == 0;
 }
 

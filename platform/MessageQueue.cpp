@@ -84,17 +84,29 @@ bool MessageQueue::takePosted(MSG& out, const MessageFilter& filter, bool remove
     return takeMatching(messages_, out, filter, remove);
 }
 
+void MessageQueue::addRaw(RawInput input)
+{
+    // Moves are only worth their latest position: a waiting move is replaced
+    // rather than followed.
+    if (input.kind == RawInput::Kind::Move && !raw_.empty() && raw_.back().kind == RawInput::Kind::Move
+        && raw_.back().mouseKeys == input.mouseKeys) {
+        raw_.back() = std::move(input);
+        return;
+    }
+    raw_.push_back(std::move(input));
+}
+
+bool MessageQueue::takeRaw(RawInput& out)
+{
+    if (raw_.empty())
+        return false;
+    out = std::move(raw_.front());
+    raw_.pop_front();
+    return true;
+}
+
 void MessageQueue::addInput(const MSG& msg)
 {
-    // Moves are only worth their latest position: a waiting move for the
-    // same window is replaced rather than followed.
-    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
-        if (!input_.empty() && input_.back().message == msg.message && input_.back().hwnd == msg.hwnd
-            && input_.back().wParam == msg.wParam) {
-            input_.back() = msg;
-            return;
-        }
-    }
     input_.push_back(msg);
 }
 

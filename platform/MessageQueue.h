@@ -9,6 +9,25 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
+
+// Input as it arrived, before hit-testing: it becomes messages only when the
+// loop reaches it, so that whatever the messages before it did (a capture
+// taken, a window moved) already counts.
+struct RawInput {
+    enum class Kind { Move, Button, Wheel, Key, Text } kind = Kind::Move;
+    POINT pt{};
+    DWORD time = 0;
+    WPARAM mouseKeys = 0; // MK_* state when it happened
+    int button = 0;       // MouseButton
+    bool down = false;
+    int delta = 0;
+    bool horizontal = false;
+    int virtualKey = 0;
+    LPARAM keyFlags = 0; // repeat count and the context, previous-state and transition bits
+    bool systemKey = false; // Alt held (without Ctrl), or F10, or Alt itself
+    std::string text;
+};
 
 // Which messages a retrieval accepts.
 struct MessageFilter {
@@ -31,18 +50,26 @@ public:
 
     // User-interface thread only.
     bool takePosted(MSG& out, const MessageFilter& filter, bool remove);
+    void addRaw(RawInput input);
+    bool takeRaw(RawInput& out);
+    bool hasRaw() const { return !raw_.empty(); }
     void addInput(const MSG& msg);
     bool takeInput(MSG& out, const MessageFilter& filter, bool remove);
     bool hasInput() const { return !input_.empty(); }
     void postQuit(int exitCode);
     bool takeQuit(MSG& out, bool remove);
-    void discardInput() { input_.clear(); }
+    void discardInput()
+    {
+        input_.clear();
+        raw_.clear();
+    }
 
 private:
     std::mutex mutex_;
     std::condition_variable posted_;
     std::deque<MSG> messages_;
     std::deque<MSG> input_;
+    std::deque<RawInput> raw_;
     bool quit_ = false;
     int quitCode_ = 0;
     std::uint64_t postCount_ = 0;

@@ -203,6 +203,14 @@ HitResult hitTest(POINT screen)
     return result;
 }
 
+// The raw input being turned into messages.
+const RawInput* g_cooking = nullptr;
+
+WPARAM cookingKeys()
+{
+    return g_cooking ? g_cooking->mouseKeys : keyStateBits();
+}
+
 void queueMouseMessage(HWND target, UINT msg, WPARAM wParam, LPARAM lParam, POINT screen)
 {
     MSG m;
@@ -210,7 +218,7 @@ void queueMouseMessage(HWND target, UINT msg, WPARAM wParam, LPARAM lParam, POIN
     m.message = msg;
     m.wParam = wParam;
     m.lParam = lParam;
-    m.time = GetTickCount();
+    m.time = g_cooking ? g_cooking->time : GetTickCount();
     m.pt = screen;
     TheMessageQueue().addInput(m);
 }
@@ -224,7 +232,7 @@ void deliver(HWND target, LRESULT hit, UINT clientMsg, UINT ncMsg, WPARAM extra,
         return;
     if (hit == HTCLIENT || !ncMsg) {
         POINT origin = ClientOriginOnScreen(*w);
-        queueMouseMessage(target, clientMsg, keyStateBits() | extra,
+        queueMouseMessage(target, clientMsg, cookingKeys() | extra,
                           packPoint(POINT{screen.x - origin.x, screen.y - origin.y}), screen);
     } else {
         queueMouseMessage(target, ncMsg, WPARAM(hit), packPoint(screen), screen);
@@ -256,9 +264,10 @@ HWND WindowUnderPoint(POINT screen, HWND excluded)
     return childUnder(DesktopWindow()->handle, screen, excluded);
 }
 
-void RouteMouseMove(POINT screen)
+namespace {
+
+void cookMouseMove(POINT screen)
 {
-    WindowSystem().cursor = screen;
     updateTracking(screen);
     HWND capture = WindowSystem().capture;
     if (LookupWindow(capture)) {
@@ -274,11 +283,8 @@ void RouteMouseMove(POINT screen)
     deliver(r.hwnd, r.hit, WM_MOUSEMOVE, WM_NCMOUSEMOVE, 0, screen);
 }
 
-void RouteMouseButton(MouseButton button, bool down, POINT screen)
+void cookMouseButton(MouseButton button, bool down, POINT screen)
 {
-    WindowSystem().cursor = screen;
-    mouse().down[int(button)] = down;
-    SetAsyncKeyDown(messagesFor(button).virtualKey, down);
     updateTracking(screen);
     ButtonMessages msgs = messagesFor(button);
     WPARAM extra = 0;
@@ -323,14 +329,76 @@ void RouteMouseButton(MouseButton button, bool down, POINT screen)
     deliver(r.hwnd, r.hit, clientMsg, ncMsg, extra, screen);
 }
 
-void RouteMouseWheel(int delta, bool horizontal, POINT screen)
+void cookMouseWheel(int delta, bool horizontal, POINT screen)
 {
-    WindowSystem().cursor = screen;
     HWND target = WindowSystem().focus ? WindowSystem().focus : WindowSystem().active;
     if (!LookupWindow(target) || !IsEnabledForInput(target))
         return;
     queueMouseMessage(target, horizontal ? WM_MOUSEHWHEEL : WM_MOUSEWHEEL,
-                      MAKEWPARAM(WORD(keyStateBits()), WORD(short(delta))), packPoint(screen), screen);
+                      MAKEWPARAM(WORD(cookingKeys()), WORD(short(delta))), packPoint(screen), screen);
+}
+
+RawInput rawPointer(RawInput::Kind kind, POINT screen)
+{
+    WindowSystem().cursor = screen;
+    RawInput raw;
+    raw.kind = kind;
+    raw.pt = screen;
+    raw.time = GetTickCount();
+    raw.mouseKeys = keyStateBits();
+    return raw;
+}
+
+} // namespace
+
+void RouteMouseMove(POINT screen)
+{
+    TheMessageQueue().addRaw(rawPointer(RawInput::Kind::Move, screen));
+}
+
+void RouteMouseButton(MouseButton button, bool down, POINT screen)
+{
+    mouse().down[int(button)] = down;
+    SetAsyncKeyDown(messagesFor(button).virtualKey, down);
+    RawInput raw = rawPointer(RawInput::Kind::Button, screen);
+    raw.button = int(button);
+    raw.down = down;
+    TheMessageQueue().addRaw(std::move(raw));
+}
+
+void RouteMouseWheel(int delta, bool horizontal, POINT screen)
+{
+    RawInput raw = rawPointer(RawInput::Kind::Wheel, screen);
+    raw.delta = delta;
+    raw.horizontal = horizontal;
+    TheMessageQueue().addRaw(std::move(raw));
+}
+
+bool CookNextInput()
+{
+    RawInput raw;
+    if (!TheMessageQueue().takeRaw(raw))
+        return false;
+    g_cooking = &raw;
+    switch (raw.kind) {
+    case RawInput::Kind::Move:
+        cookMouseMove(raw.pt);
+        break;
+    case RawInput::Kind::Button:
+        cookMouseButton(MouseButton(raw.button), raw.down, raw.pt);
+        break;
+    case RawInput::Kind::Wheel:
+        cookMouseWheel(raw.delta, raw.horizontal, raw.pt);
+        break;
+    case RawInput::Kind::Key:
+        CookKey(raw);
+        break;
+    case RawInput::Kind::Text:
+        CookText(raw);
+        break;
+    }
+    g_cooking = nullptr;
+    return true;
 }
 
 void ForgetWindowInput(HWND hwnd)
