@@ -128,6 +128,8 @@ void KeyedCopyRow(Pixel* d, const Pixel* s, int count, Pixel key)
     const __m128i keyVector = _mm_set1_epi32(int(key));
     const __m128i colourMask = _mm_set1_epi32(0x00FFFFFF);
     for (; i + 4 <= count; i += 4) {
+        // Branch-free: key runs start and end anywhere, and a mispredicted
+        // branch costs more than the select.
         __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
         __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
         __m128i isKey = _mm_cmpeq_epi32(_mm_and_si128(sv, colourMask), keyVector);
