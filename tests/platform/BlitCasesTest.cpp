@@ -256,9 +256,10 @@ TEST(BlitCases, GalleryForAPersonToLookAt)
     // pixels on the diagonal.
     Plain tile(16, 16), board(160, 48, 0xFF303030);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            tile.pixels().row(y)[x] = x == y ? 0xFFFF00FF
-                                             : (Pixel(x * 16) << 24) | (Pixel(y * 16) << 16) | (Pixel(x * 16) << 8) | 0x80;
+        for (int x = 0; x < 16; ++x) {
+            Pixel band = (Pixel(x * 16) << 24) | (Pixel(y * 16) << 16) | (Pixel(x * 16) << 8) | 0x80;
+            tile.pixels().row(y)[x] = x == y ? 0xFFFF00FF : band;
+        }
     HBRUSH checks = CreateSolidBrush(RGB(200, 200, 200));
     for (int y = 0; y < 48; y += 8)
         for (int x = (y / 8) % 2 * 8; x < 160; x += 16) {
