@@ -1,0 +1,155 @@
+// Native events become the window system's input: pointer positions on the
+// screen, virtual keys, typed text, activation, close requests, exposure.
+
+#include "platform/InputRouting.h"
+#include "platform/WindowInternals.h"
+#include "platform/WindowTable.h"
+#include "platform/backends/sdl/SdlBackendImpl.h"
+#include "platform/backends/sdl/SdlKeyMap.h"
+#include "platform/backends/sdl/X11Display.h"
+
+#include <SDL.h>
+
+namespace {
+
+std::optional<MouseButton> buttonOf(Uint8 sdlButton)
+{
+    switch (sdlButton) {
+    case SDL_BUTTON_LEFT: return MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return MouseButton::Right;
+    case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
+    case SDL_BUTTON_X1: return MouseButton::X1;
+    case SDL_BUTTON_X2: return MouseButton::X2;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+HWND SdlBackend::windowOf(std::uint32_t windowId) const
+{
+    auto it = byId_.find(windowId);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+// Event coordinates are relative to a window that may have moved since the
+// event happened (a drag moves it under the pointer), so the root position
+// of the native event wins when there is one.
+POINT SdlBackend::screenPoint(std::uint32_t windowId, int x, int y)
+{
+    if (nativePointer_) {
+        POINT p = *nativePointer_;
+        nativePointer_.reset();
+        return p;
+    }
+    int left = 0, top = 0;
+    if (SDL_Window* window = SDL_GetWindowFromID(windowId))
+        SDL_GetWindowPosition(window, &left, &top);
+    return POINT{left + x, top + y};
+}
+
+void SdlBackend::handleEvent(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_SYSWMEVENT: {
+        POINT p;
+        if (event.syswm.msg && X11PointerPosition(*event.syswm.msg, p))
+            nativePointer_ = p;
+        return;
+    }
+    case SDL_MOUSEMOTION:
+        if (event.motion.which != SDL_TOUCH_MOUSEID)
+            RouteMouseMove(screenPoint(event.motion.windowID, event.motion.x, event.motion.y));
+        return;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        std::optional<MouseButton> button = buttonOf(event.button.button);
+        POINT p = screenPoint(event.button.windowID, event.button.x, event.button.y);
+        if (button && event.button.which != SDL_TOUCH_MOUSEID)
+            RouteMouseButton(*button, event.type == SDL_MOUSEBUTTONDOWN, p);
+        return;
+    }
+    case SDL_MOUSEWHEEL: {
+        int sign = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+        if (event.wheel.y)
+            RouteMouseWheel(sign * event.wheel.y * WHEEL_DELTA, false, WindowSystem().cursor);
+        if (event.wheel.x)
+            RouteMouseWheel(sign * event.wheel.x * WHEEL_DELTA, true, WindowSystem().cursor);
+        return;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        nativePointer_.reset();
+        if (int vk = VirtualKeyFromSdl(event.key.keysym.sym, event.key.keysym.scancode))
+            RouteKey(vk, event.type == SDL_KEYDOWN);
+        return;
+    case SDL_TEXTINPUT:
+        RouteText(event.text.text);
+        return;
+    case SDL_WINDOWEVENT:
+        handleWindowEvent(event);
+        return;
+    default:
+        return; // our wake-up call, and what we do not use
+    }
+}
+
+void SdlBackend::handleWindowEvent(const SDL_Event& event)
+{
+    HWND hwnd = windowOf(event.window.windowID);
+    auto it = natives_.find(hwnd);
+    if (!hwnd || it == natives_.end())
+        return;
+    Native& native = it->second;
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+        // We keep every pixel of the window: showing them again is enough.
+        markWhole(hwnd, native);
+        return;
+    case SDL_WINDOWEVENT_MINIMIZED:
+        native.minimized = true;
+        if (!IsIconic(hwnd))
+            ShowWindow(hwnd, SW_MINIMIZE);
+        return;
+    case SDL_WINDOWEVENT_RESTORED:
+        native.minimized = false;
+        if (IsIconic(hwnd))
+            ShowWindow(hwnd, SW_RESTORE);
+        return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+        focusLost_ = false;
+        if (WindowSystem().active != hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+            SetActiveWindow(hwnd);
+        return;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        focusLost_ = true;
+        return;
+    case SDL_WINDOWEVENT_CLOSE:
+        PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    case SDL_WINDOWEVENT_LEAVE: {
+        // The pointer went where no window of ours is; a held button keeps
+        // it with us (the drag goes on outside).
+        if (GetCapture() || SDL_GetMouseState(nullptr, nullptr))
+            return;
+        int x = 0, y = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        RouteMouseMove(POINT{x, y});
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+// Focus went to another program: nothing of ours stays active.
+void SdlBackend::handleFocusLoss()
+{
+    focusLost_ = false;
+    SDL_Window* focused = SDL_GetKeyboardFocus();
+    if (focused && windowOf(SDL_GetWindowID(focused)))
+        return;
+    if (WindowSystem().active)
+        ActivateWindow(nullptr, WA_INACTIVE);
+}
