@@ -65,22 +65,6 @@ LRESULT sizingCode(const Window& w, POINT p, int border)
     return top ? HTTOP : HTBOTTOM;
 }
 
-WPARAM commandForButton(const Window& w, LRESULT hit)
-{
-    switch (hit) {
-    case HTCLOSE:
-        return SC_CLOSE;
-    case HTMINBUTTON:
-        return (w.style & WS_MINIMIZE) ? SC_RESTORE : SC_MINIMIZE;
-    case HTMAXBUTTON:
-        return (w.style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE;
-    case HTHELP:
-        return SC_CONTEXTHELP;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 RECT FrameInsets(DWORD style, DWORD exStyle)
@@ -205,28 +189,6 @@ LRESULT DefFrameNcHitTest(HWND hwnd, POINT screen)
     return HTBORDER;
 }
 
-void DefFrameNcPaint(HWND hwnd, HRGN region)
-{
-    Window* w = LookupWindow(hwnd);
-    if (!w || w->client == w->window)
-        return;
-    bool active = w->frameActive;
-    FrameLayout f = ComputeFrameLayout(*w);
-    RECT client = Offset(w->client, -w->window.left, -w->window.top);
-    HDC dc = GetDCEx(hwnd, region, DCX_WINDOW | DCX_USESTYLE | (region ? DCX_INTERSECTRGN : 0));
-    if (!dc)
-        return;
-    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-    RECT box = windowBox(*w);
-    FillWithBrush(dc, box, GetSysColorBrush(active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER));
-    if (!IsEmpty(f.caption))
-        FillWithBrush(dc, f.caption, GetSysColorBrush(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
-    for (const RECT* button : {&f.closeButton, &f.maximizeButton, &f.minimizeButton, &f.helpButton})
-        if (!IsEmpty(*button))
-            FillWithBrush(dc, *button, GetSysColorBrush(COLOR_BTNFACE));
-    ReleaseDC(hwnd, dc);
-}
-
 LRESULT DefFrameNcActivate(HWND hwnd, WPARAM active)
 {
     Window* w = LookupWindow(hwnd);
@@ -244,10 +206,11 @@ LRESULT DefFrameNcMouse(HWND hwnd, UINT msg, WPARAM hit, LPARAM screenPoint)
     if (!w)
         return 0;
     LRESULT code = LRESULT(hit);
+    bool isButton = CaptionButtonCommand(*w, code) != 0;
     switch (msg) {
     case WM_NCLBUTTONDOWN:
-        if (commandForButton(*w, code)) {
-            w->pressedFrameButton = code;
+        if (isButton) {
+            DefFrameTrackCaptionButton(hwnd, code);
         } else if (code == HTCAPTION) {
             SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | WPARAM(HTCAPTION), screenPoint);
         } else if (code >= HTLEFT && code <= HTBOTTOMRIGHT) {
@@ -256,16 +219,11 @@ LRESULT DefFrameNcMouse(HWND hwnd, UINT msg, WPARAM hit, LPARAM screenPoint)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU, screenPoint);
         }
         return 0;
-    case WM_NCLBUTTONUP: {
-        // A caption button acts only when released where it was pressed.
-        LRESULT pressed = w->pressedFrameButton;
-        w->pressedFrameButton = 0;
-        if (pressed && pressed == code)
-            SendMessage(hwnd, WM_SYSCOMMAND, commandForButton(*w, code), screenPoint);
-        return 0;
-    }
     case WM_NCLBUTTONDBLCLK:
-        if (code == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
+        // The second press of a quick double click on a button is a press like the first.
+        if (isButton)
+            DefFrameTrackCaptionButton(hwnd, code);
+        else if (code == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
             SendMessage(hwnd, WM_SYSCOMMAND, (w->style & (WS_MAXIMIZE | WS_MINIMIZE)) ? SC_RESTORE : SC_MAXIMIZE,
                         screenPoint);
         else if (code == HTSYSMENU)

@@ -5,8 +5,9 @@
 // commands. A component that draws its own frame handles the same messages
 // itself and never reaches these.
 //
-// The painting here is deliberately plain, and the move and size loops
-// (SC_MOVE, SC_SIZE) are a seam: DefFrameMoveSizeLoop.
+// DefFrame.cpp measures and routes, DefFramePaint.cpp paints,
+// DefFrameButtons.cpp tracks the caption buttons, MoveSizeLoop.cpp runs
+// the move and size loops.
 
 #include "platform/WinUser.h"
 
@@ -32,10 +33,22 @@ FrameLayout ComputeFrameLayout(const Window& w);
 LRESULT DefFrameNcCalcSize(HWND hwnd, WPARAM wParam, LPARAM lParam);
 LRESULT DefFrameNcHitTest(HWND hwnd, POINT screen);
 void DefFrameNcPaint(HWND hwnd, HRGN region);
+// Repaints one part of the frame (window coordinates) now, as the frame
+// paints itself outside WM_NCPAINT: a pressed button, a new title.
+void DefFramePaintPart(HWND hwnd, const RECT& part);
 LRESULT DefFrameNcActivate(HWND hwnd, WPARAM active);
 // WM_NCLBUTTONDOWN/UP/DBLCLK: caption buttons act on release inside,
 // the caption and borders start the move and size loops.
 LRESULT DefFrameNcMouse(HWND hwnd, UINT msg, WPARAM hit, LPARAM screenPoint);
+// The command a caption button gives, or 0 when the button is absent or
+// greyed.
+WPARAM CaptionButtonCommand(const Window& w, LRESULT hit);
+// The button's rectangle in window coordinates, empty when absent.
+RECT CaptionButtonRect(const FrameLayout& f, LRESULT hit);
+// Follows the mouse from a press on a caption button until the release,
+// drawing the button pushed while the pointer is over it, and sends the
+// button's WM_SYSCOMMAND when it is released there.
+void DefFrameTrackCaptionButton(HWND hwnd, LRESULT hit);
 LRESULT DefFrameSysCommand(HWND hwnd, WPARAM command, LPARAM lParam);
 // SC_MOVE / SC_SIZE: runs the loop that follows the mouse until release.
 void DefFrameMoveSizeLoop(HWND hwnd, WPARAM command, POINT start);

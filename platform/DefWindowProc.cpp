@@ -48,7 +48,7 @@ LRESULT onSetText(HWND hwnd, const char* text)
         return FALSE;
     w->text = text ? text : "";
     if ((w->style & WS_CAPTION) == WS_CAPTION && IsShown(hwnd))
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+        DefFramePaintPart(hwnd, ComputeFrameLayout(*w).caption);
     NotifyBackendOfChange(hwnd, Backend::Text);
     return TRUE;
 }

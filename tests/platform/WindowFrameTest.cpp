@@ -90,8 +90,8 @@ TEST_F(FrameMessages, CaptionButtonsActOnlyWhenReleasedInside)
     Recorder::instance().clear();
     backend().click(close.x, close.y);
     Pump();
-    ExpectSequence({W(WM_NCLBUTTONDOWN, HTCLOSE, Posted), W(WM_NCLBUTTONUP, HTCLOSE, Posted),
-                    W(WM_SYSCOMMAND, SC_CLOSE), WM_CLOSE, WM_DESTROY, WM_NCDESTROY},
+    ExpectSequence({W(WM_NCLBUTTONDOWN, HTCLOSE, Posted), WM_CAPTURECHANGED, W(WM_SYSCOMMAND, SC_CLOSE), WM_CLOSE,
+                    WM_DESTROY, WM_NCDESTROY},
                    hwnd, "close button");
     EXPECT_FALSE(IsWindow(hwnd));
 }
