@@ -1,6 +1,7 @@
 #include "platform/backends/sdl/SdlBackend.h"
 
 #include "platform/Cursors.h"
+#include "platform/MessageQueue.h"
 #include "platform/WindowTable.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
 #include "platform/backends/sdl/SdlKeyMap.h"
@@ -131,6 +132,9 @@ void SdlBackend::waitEvents(int timeoutMs)
 
 void SdlBackend::wake()
 {
+    // The loop looks at the queue before it sleeps.
+    if (OnUserInterfaceThread())
+        return;
     SDL_Event event{};
     event.type = wakeEvent_;
     SDL_PushEvent(&event);

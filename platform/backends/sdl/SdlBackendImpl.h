@@ -56,7 +56,7 @@ private:
     void syncVisibility(HWND hwnd, Native& native);
     void syncState(HWND hwnd, Native& native);
     void syncShape(HWND hwnd, Native& native);
-    void syncZOrder();
+    void syncZOrder(HWND hwnd);
     void markWhole(HWND hwnd, Native& native);
     void presentPending();
     void present(HWND hwnd, Native& native);

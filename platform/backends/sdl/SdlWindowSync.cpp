@@ -35,7 +35,7 @@ void SdlBackend::windowChanged(HWND hwnd, unsigned what)
             native.topmost = topmost;
             SDL_SetWindowAlwaysOnTop(native.window, topmost ? SDL_TRUE : SDL_FALSE);
         }
-        syncZOrder();
+        syncZOrder(hwnd);
     }
     if ((what & Activation) && WindowSystem().active == hwnd && native.shown
         && !(SDL_GetWindowFlags(native.window) & (SDL_WINDOW_INPUT_FOCUS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP)))
@@ -75,7 +75,7 @@ void SdlBackend::syncVisibility(HWND hwnd, Native& native)
         syncBounds(hwnd, native);
         SDL_ShowWindow(native.window);
         markWhole(hwnd, native);
-        syncZOrder();
+        syncZOrder(hwnd);
     } else {
         SDL_HideWindow(native.window);
         native.pending.reset();
@@ -116,15 +116,24 @@ void SdlBackend::syncShape(HWND hwnd, Native& native)
     native.shaped = true;
 }
 
-void SdlBackend::syncZOrder()
+void SdlBackend::syncZOrder(HWND hwnd)
 {
-    std::vector<SDL_Window*> stack;
+    // Native stacking can only be asked for from the top: raise the window,
+    // then whatever our order keeps above it. Restacking by sibling fails
+    // under window managers that wrap windows in frames of their own.
+    std::vector<SDL_Window*> above;
     for (HWND top : TopLevelWindows()) {
         auto it = natives_.find(top);
-        if (it != natives_.end() && it->second.shown)
-            stack.push_back(it->second.window);
+        if (it == natives_.end() || !it->second.shown)
+            continue;
+        if (top == hwnd) {
+            SDL_RaiseWindow(it->second.window);
+            for (auto window = above.rbegin(); window != above.rend(); ++window)
+                SDL_RaiseWindow(*window);
+            return;
+        }
+        above.push_back(it->second.window);
     }
-    X11RestackWindows(stack);
 }
 
 void SdlBackend::markWhole(HWND hwnd, Native& native)

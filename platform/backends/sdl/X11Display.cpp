@@ -99,23 +99,6 @@ void X11SetWindowShape(SDL_Window* window, const std::vector<RECT>& rects, bool 
     XFlush(x.display);
 }
 
-void X11RestackWindows(const std::vector<SDL_Window*>& topmostFirst)
-{
-    std::vector<::Window> stack;
-    Display* display = nullptr;
-    for (SDL_Window* window : topmostFirst) {
-        X11Handles x;
-        if (!handlesOf(window, x))
-            return;
-        display = x.display;
-        stack.push_back(x.window);
-    }
-    if (stack.size() < 2)
-        return;
-    XRestackWindows(display, stack.data(), int(stack.size()));
-    XFlush(display);
-}
-
 PixelBufferPtr X11ReadRootWindow()
 {
     if (!onX11())
@@ -164,7 +147,6 @@ PixelBufferPtr X11ReadRootWindow()
 
 bool X11PointerPosition(const SDL_SysWMmsg&, POINT&) { return false; }
 void X11SetWindowShape(SDL_Window*, const std::vector<RECT>&, bool) {}
-void X11RestackWindows(const std::vector<SDL_Window*>&) {}
 PixelBufferPtr X11ReadRootWindow() { return nullptr; }
 
 #endif

@@ -1,7 +1,7 @@
 #pragma once
 // The few things SDL does not offer on X11: exact pointer positions on the
-// root window, window shapes from rectangles, stacking order and reading the
-// root window's pixels. Everything is a no-op or false away from X11.
+// root window, window shapes from rectangles and reading the root window's
+// pixels. Everything is a no-op or false away from X11.
 
 #include "platform/PixelBuffer.h"
 #include "platform/WinTypes.h"
@@ -16,7 +16,5 @@ bool X11PointerPosition(const SDL_SysWMmsg& msg, POINT& screen);
 // Limits the native window to the rectangles (window coordinates); an empty
 // list with `whole` true gives the full rectangle back.
 void X11SetWindowShape(SDL_Window* window, const std::vector<RECT>& rects, bool whole);
-// Stacks the native windows, topmost first.
-void X11RestackWindows(const std::vector<SDL_Window*>& topmostFirst);
 // The root window's pixels, or null when the display is not X11.
 PixelBufferPtr X11ReadRootWindow();
