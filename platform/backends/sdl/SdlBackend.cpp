@@ -147,19 +147,16 @@ void SdlBackend::pumpEvents()
     if (pumping_)
         return;
     pumping_ = true;
+    struct Done {
+        bool& pumping;
+        ~Done() { pumping = false; }
+    } done{pumping_};
     presentPending();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        try {
-            handleEvent(event);
-        } catch (...) {
-            pumping_ = false;
-            throw;
-        }
-    }
+    while (SDL_PollEvent(&event))
+        handleEvent(event);
     if (focusLost_)
         handleFocusLoss();
-    pumping_ = false;
 }
 
 namespace {
