@@ -383,6 +383,13 @@ void TWinControl::updateShowing()
         child->updateShowing();
 }
 
+void TWinControl::giveUpFocus()
+{
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this)
+        form->ControlRemoving(this);
+}
+
 // ---- Bounds ---------------------------------------------------------------------------------
 
 void TWinControl::SetBounds(int left, int top, int width, int height)
@@ -562,10 +569,15 @@ void TWinControl::handleWindowMessage(TMessage& m)
         NotifyControls(CM_PARENTSHOWHINTCHANGED);
         return;
     case CM_ENABLEDCHANGED:
+        if (!Enabled())
+            giveUpFocus();
         if (handle_)
             EnableWindow(handle_, Enabled());
+        Invalidate();
         return;
     case CM_VISIBLECHANGED:
+        if (!Visible())
+            giveUpFocus();
         UpdateControlState();
         return;
     case CM_TEXTCHANGED:

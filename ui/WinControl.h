@@ -151,6 +151,9 @@ private:
     void handleFocusMessage(TMessage& m);
     bool routeMouseToChild(TMessage& m);
     void updateShowing();
+    // Hidden or disabled: the form forgets this control (and its children)
+    // as its active control.
+    void giveUpFocus();
     void alignChildren(TRect& rect, TControl* requester);
     void applyAnchors(TControl* child, const TRect& rect);
 

@@ -109,8 +109,10 @@ void UiTest::moveTo(const TControl* control)
 
 void UiTest::pressWith(int modifier, int key)
 {
+    // Shift and Ctrl are read as they are when the key is handled.
     backend().keyDown(modifier);
     backend().pressKey(key);
+    pump();
     backend().keyUp(modifier);
 }
 
