@@ -64,6 +64,7 @@ void TButtonControl::WndProc(TMessage& m)
         focusChanged(reinterpret_cast<TControl*>(m.LParam));
         return;
     case WM_KILLFOCUS:
+    case WM_LBUTTONUP:
         setPressed(false);
         break;
     case WM_SETFOCUS:

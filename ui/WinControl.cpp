@@ -453,9 +453,9 @@ void TWinControl::WndProc(TMessage& m)
             return;
         if ((m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK) && controlStyle_.Contains(csCaptureMouse))
             SetCapture(handle_);
-        TControl::WndProc(m);
         if (m.Msg == WM_LBUTTONUP && GetCapture() == handle_)
             ReleaseCapture();
+        TControl::WndProc(m);
         return;
     }
     handleWindowMessage(m);
@@ -474,13 +474,15 @@ bool TWinControl::routeMouseToChild(TMessage& m)
         captureChild_ = target;
         SetCapture(handle_);
     }
-    LPARAM local = MAKELPARAM(WORD(p.x - target->Left()), WORD(p.y - target->Top()));
-    target->Perform(m.Msg, m.WParam, local);
+    // The capture ends before the handlers run, so that one that fails
+    // leaves no stuck capture behind.
     if (up && captureChild_ == target && !(m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
         captureChild_ = nullptr;
         if (GetCapture() == handle_)
             ReleaseCapture();
     }
+    LPARAM local = MAKELPARAM(WORD(p.x - target->Left()), WORD(p.y - target->Top()));
+    target->Perform(m.Msg, m.WParam, local);
     return true;
 }
 
