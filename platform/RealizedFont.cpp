@@ -174,9 +174,10 @@ void RealizedFont::computeMetrics(FontSizeRequest size)
     }
 
     m.underlineThickness = std::max(1, roundToInt(f->underline_thickness * scale));
-    double underlineCentre = -f->underline_position * scale;
-    m.underlineOffset = std::clamp(roundToInt(underlineCentre - m.underlineThickness / 2.0), 0,
-                                   std::max(0, m.descent - m.underlineThickness));
+    // Taken as the bar's top, as the classic interface does: a row of air
+    // between the letters and the bar at small sizes.
+    m.underlineOffset = std::clamp(roundToInt(-f->underline_position * scale), 1,
+                                   std::max(1, m.descent - m.underlineThickness));
     if (os2 && os2->version != 0xFFFF && os2->yStrikeoutSize > 0) {
         m.strikeoutThickness = std::max(1, roundToInt(os2->yStrikeoutSize * scale));
         m.strikeoutOffset = std::max(1, roundToInt(os2->yStrikeoutPosition * scale));

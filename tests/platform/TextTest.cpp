@@ -121,6 +121,34 @@ TEST(TextExtent, GrowsWithTextAndWeight)
     }
 }
 
+TEST(TextExtent, StylesAreSynthesisedForFacesWithoutThem)
+{
+    LOGFONT probe;
+    std::strcpy(probe.lfFaceName, "DejaVu Math TeX Gyre");
+    if (MatchedFontFile(probe).find("MathTeXGyre") == std::string::npos)
+        GTEST_SKIP() << "a face with a single style is not installed";
+    TextSurface s(240, 100);
+    SetTextAlign(s.dc, TA_BASELINE);
+    const char* text = "Hamburg 42";
+    SIZE sizes[3]{};
+    int ink[3]{};
+    const std::pair<LONG, bool> styles[3] = {{FW_NORMAL, false}, {FW_BOLD, false}, {FW_NORMAL, true}};
+    for (int i = 0; i < 3; ++i) {
+        HFONT f = MakeFont("DejaVu Math TeX Gyre", -15, styles[i].first, styles[i].second);
+        HGDIOBJ old = SelectObject(s.dc, f);
+        GetTextExtentPoint32(s.dc, text, -1, &sizes[i]);
+        s.clear();
+        TextOut(s.dc, 2, 60, text, -1);
+        ink[i] = s.inkIn(RECT{0, 0, 240, 100});
+        SelectObject(s.dc, old);
+        DeleteObject(f);
+    }
+    EXPECT_GT(sizes[1].cx, sizes[0].cx);
+    EXPECT_GT(ink[1], ink[0] * 11 / 10);
+    EXPECT_EQ(sizes[2].cx, sizes[0].cx); // slanted, not wider
+    EXPECT_GT(ink[2], ink[0] * 9 / 10);
+}
+
 TEST(TextExtent, MeasuredWidthIsDrawnWidth)
 {
     TextSurface s(300, 20);
