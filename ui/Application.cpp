@@ -110,8 +110,13 @@ void TApplication::HandleMessage()
 
 void TApplication::ProcessMessages()
 {
-    while (processMessage()) {
-    }
+    // Cooking input can post messages (a pointer leaving) while the look
+    // that cooked it reports an empty queue; look once more.
+    MSG peek;
+    do {
+        while (processMessage()) {
+        }
+    } while (PeekMessage(&peek, nullptr, 0, 0, PM_NOREMOVE));
 }
 
 void TApplication::Run()
@@ -213,6 +218,7 @@ void TApplication::TrackMouseControl(TControl* window, TPoint clientPos)
 
 void TApplication::MouseLeftWindow(TControl* window)
 {
+
     auto* winControl = dynamic_cast<TWinControl*>(window);
     if (winControl && winControl->HandleAllocated() && trackedWindow_ == winControl->Handle())
         trackedWindow_ = nullptr;

@@ -58,12 +58,12 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint, void*)
     return r;
 }
 
-void THintWindow::ActivateHint(TRect rect, const std::string& hint)
+void THintWindow::ActivateHintData(TRect rect, const std::string& hint, void*)
 {
-    ActivateHintData(rect, hint, nullptr);
+    ActivateHint(rect, hint);
 }
 
-void THintWindow::ActivateHintData(TRect rect, const std::string& hint, void*)
+void THintWindow::ActivateHint(TRect rect, const std::string& hint)
 {
     SetCaption(hint);
     int width = RectWidth(rect);

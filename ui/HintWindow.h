@@ -13,6 +13,8 @@ public:
     virtual TRect CalcHintRect(int maxWidth, const std::string& hint, void* data);
     // Shows the hint at `rect` (screen coordinates) without taking the focus.
     virtual void ActivateHint(TRect rect, const std::string& hint);
+    // What the application calls; a hint window that uses the data field
+    // overrides it, the default shows the text.
     virtual void ActivateHintData(TRect rect, const std::string& hint, void* data);
     // Hides the window.
     virtual void ReleaseHandle();
