@@ -1,0 +1,273 @@
+#include "skin/engine/SeSkinFilter.h"
+
+#include "skin/engine/SeBitmap.h"
+#include "skin/engine/SeBitmapLink.h"
+#include "skin/engine/SeComponentStream.h"
+#include "skin/engine/SePixels.h"
+#include "skin/engine/SeSkinObject.h"
+#include "skin/engine/SeSkinSource.h"
+#include "skin/engine/SeStreamIo.h"
+#include "skin/engine/SeZlibStreams.h"
+#include "ui/BmpCodec.h"
+#include "ui/Exception.h"
+#include "ui/Stream.h"
+
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr Pixel Magenta = 0xFFFF00FF;
+// Smallest records: a bitmap is a name length, width and height; an object
+// a class name length and a definition length.
+constexpr std::int64_t MinBitmapRecord = 12;
+constexpr std::int64_t MinObjectRecord = 8;
+
+void readHeader(TSeSkinSource& source, TStream& stream)
+{
+    source.SetSkinName(ReadStreamString(stream));
+    source.SetSkinVersion(ReadStreamString(stream));
+    source.SetAuthor(ReadStreamString(stream));
+    source.SetAuthorEMail(ReadStreamString(stream));
+    source.SetAuthorURL(ReadStreamString(stream));
+}
+
+void writeHeader(const TSeSkinSource& source, TStream& stream)
+{
+    WriteStreamString(stream, source.SkinName());
+    WriteStreamString(stream, source.SkinVersion());
+    WriteStreamString(stream, source.Author());
+    WriteStreamString(stream, source.AuthorEMail());
+    WriteStreamString(stream, source.AuthorURL());
+}
+
+std::int32_t readCount(TStream& stream, std::int64_t minRecord, const char* what)
+{
+    const std::int32_t count = ReadInt32(stream);
+    if (count < 0 || std::int64_t(count) * minRecord > BytesLeft(stream))
+        throw EReadError("Corrupt skin stream: " + std::to_string(count) + " " + what + " cannot fit in the " +
+                         std::to_string(BytesLeft(stream)) + " bytes left");
+    return count;
+}
+
+void readObjects(TSeSkinSource& source, TStream& stream, bool textForm)
+{
+    const std::int32_t count = readCount(stream, MinObjectRecord, "objects");
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::unique_ptr<TSeSkinObject> object;
+        try {
+            object.reset(ReadObjectRecord(stream, nullptr, textForm));
+        } catch (const Exception& error) {
+            throw EReadError("Skin object " + std::to_string(i + 1) + " of " + std::to_string(count) + ": " +
+                             error.what());
+        }
+        source.AddObject(std::move(object));
+    }
+}
+
+void requireEnd(TStream& stream)
+{
+    if (const std::int64_t left = BytesLeft(stream); left != 0)
+        throw EReadError("Corrupt skin stream: " + std::to_string(left) + " bytes after the last object");
+}
+
+std::unique_ptr<TSeBitmap> finishBitmap(std::unique_ptr<TSeBitmap> bitmap)
+{
+    bitmap->RefreshCopy();
+    return bitmap;
+}
+
+// The zlib stream after the tag, inflated whole so that every count inside
+// can be checked against the bytes that are really there.
+void inflateContent(TStream& stream, TMemoryStream& content)
+{
+    char tag[4];
+    if (stream.Read(tag, 4) != 4)
+        throw EReadError("Corrupt skin stream: too short for the compression tag");
+    TDecompressionStream inflater(stream);
+    std::vector<unsigned char> buffer(65536);
+    for (;;) {
+        const std::int64_t got = inflater.Read(buffer.data(), std::int64_t(buffer.size()));
+        if (got <= 0)
+            break;
+        if (content.Size() + got > MaxSkinContentBytes)
+            throw EReadError("Corrupt skin stream: the content inflates to more than " +
+                             std::to_string(MaxSkinContentBytes >> 20) + " MiB");
+        content.WriteBuffer(buffer.data(), got);
+    }
+    content.SetPosition(0);
+}
+
+void deflateContent(TSeSkinFilter& filter, TStream& stream, int level)
+{
+    TMemoryStream content;
+    filter.WriteSkin(content);
+    stream.WriteBuffer(SkinZlibTag, 4);
+    TCompressionStream deflater(level == 9 ? TCompressionLevel::Max : TCompressionLevel::Fastest, stream);
+    if (content.Size() > 0)
+        deflater.WriteBuffer(content.Memory(), content.Size());
+    deflater.Finish();
+}
+
+TSeSkinSource& sourceOf(const TSeSkinFilter& filter)
+{
+    if (!filter.Source)
+        throw EInvalidOperation("Skin filter has no source");
+    return *filter.Source;
+}
+
+} // namespace
+
+// ---- Plain content ---------------------------------------------------------------------
+
+void TSeSkinFilter::ReadSkin(TStream& stream)
+{
+    TSeSkinSource& source = sourceOf(*this);
+    source.Clear();
+    readHeader(source, stream);
+    const std::int32_t bitmaps = readCount(stream, MinBitmapRecord, "bitmaps");
+    for (std::int32_t i = 0; i < bitmaps; ++i) {
+        auto bitmap = std::make_unique<TSeBitmap>();
+        bitmap->ReadFrom(stream);
+        bitmap->KeyOutColor(Magenta);
+        source.Bitmaps().Add(finishBitmap(std::move(bitmap)));
+    }
+    readObjects(source, stream, true);
+    requireEnd(stream);
+}
+
+void TSeSkinFilter::WriteSkin(TStream& stream)
+{
+    TSeSkinSource& source = sourceOf(*this);
+    writeHeader(source, stream);
+    WriteInt32(stream, source.Bitmaps().Count());
+    for (int i = 0; i < source.Bitmaps().Count(); ++i)
+        source.Bitmaps().Items(i)->WriteTo(stream);
+    WriteInt32(stream, source.Count());
+    for (int i = 0; i < source.Count(); ++i)
+        WriteObjectRecord(stream, *source.Objects(i), true);
+}
+
+// ---- Compact content -------------------------------------------------------------------
+
+void TSeSkinFilterMaxCompression::ReadSkin(TStream& stream)
+{
+    TSeSkinSource& source = sourceOf(*this);
+    source.Clear();
+    readHeader(source, stream);
+    const std::int32_t bitmaps = readCount(stream, 8, "bitmaps");
+    for (std::int32_t i = 0; i < bitmaps; ++i) {
+        const std::string name = ReadStreamString(stream);
+        const std::int32_t size = ReadInt32(stream);
+        RequireBytes(stream, size, "a BMP file");
+        BmpImage image;
+        if (size > 0) {
+            TMemoryStream file;
+            file.CopyFrom(stream, size);
+            file.SetPosition(0);
+            try {
+                image = ReadBmp(file);
+            } catch (const Exception& error) {
+                throw EReadError("Bitmap \"" + name + "\": " + error.what());
+            }
+        }
+        auto bitmap = std::make_unique<TSeBitmap>();
+        bitmap->SetName(name);
+        if (image.width > 0 && image.height > 0) {
+            bitmap->Allocate(image.width, image.height);
+            std::memcpy(bitmap->Bits(), image.pixels.data(), image.pixels.size() * sizeof(Pixel));
+            bitmap->SetAlpha(255);
+            bitmap->KeyOutColor(SeKeyValue);
+        }
+        source.Bitmaps().Add(finishBitmap(std::move(bitmap)));
+    }
+    readObjects(source, stream, false);
+    requireEnd(stream);
+}
+
+void TSeSkinFilterMaxCompression::WriteSkin(TStream& stream)
+{
+    TSeSkinSource& source = sourceOf(*this);
+    writeHeader(source, stream);
+    WriteInt32(stream, source.Bitmaps().Count());
+    for (int i = 0; i < source.Bitmaps().Count(); ++i) {
+        const TSeBitmap& bitmap = *source.Bitmaps().Items(i);
+        WriteStreamString(stream, bitmap.Name());
+        TMemoryStream file;
+        WriteBmp(file, bitmap.Bits(), bitmap.Width(), bitmap.Height(), BmpLayout::Rgb555);
+        WriteInt32(stream, std::int32_t(file.Size()));
+        stream.WriteBuffer(file.Memory(), file.Size());
+    }
+    WriteInt32(stream, source.Count());
+    for (int i = 0; i < source.Count(); ++i)
+        WriteObjectRecord(stream, *source.Objects(i), false);
+}
+
+// ---- Filter layer ----------------------------------------------------------------------
+
+void TSeSkinFilterUncompressed::StreamIn(TStream& stream) { ReadSkin(stream); }
+void TSeSkinFilterUncompressed::StreamOut(TStream& stream) { WriteSkin(stream); }
+
+void TSeSkinFilterCompressed::StreamIn(TStream& stream)
+{
+    TMemoryStream content;
+    inflateContent(stream, content);
+    ReadSkin(content);
+}
+
+void TSeSkinFilterCompressed::StreamOut(TStream& stream) { deflateContent(*this, stream, Level()); }
+
+// ---- Class table -----------------------------------------------------------------------
+
+namespace {
+
+template <class T>
+TSeSkinFilter* createFilter()
+{
+    return new T();
+}
+
+// A deque, so the entries handed out stay put when filters are added.
+std::deque<TSeSkinFilterClass>& filterTable()
+{
+    static std::deque<TSeSkinFilterClass> filters = {
+        {"TSeSkinFilterUncompressed", "uskn", "Uncompressed Skin", createFilter<TSeSkinFilterUncompressed>},
+        {"TSeSkinFilterCompressed", "kskn", "Compressed Skin", createFilter<TSeSkinFilterCompressed>},
+        {"TSeSkinFilterUltraCompressed", "xskn", "Ultra Compressed Skin",
+         createFilter<TSeSkinFilterUltraCompressed>},
+        {"TSeSkinFilterMaxCompression", "mskn", "Maximum Compressed", createFilter<TSeSkinFilterMaxCompression>},
+    };
+    return filters;
+}
+
+std::string lowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + 32);
+    return text;
+}
+
+} // namespace
+
+void AddSkinFilter(const TSeSkinFilterClass& filter) { filterTable().push_back(filter); }
+
+const TSeSkinFilterClass* FindSkinFilter(const std::string& fileName)
+{
+    // The extension starts at the last dot of the last path element.
+    const std::size_t slash = fileName.find_last_of('/');
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return nullptr;
+    const std::string extension = lowerAscii(fileName.substr(dot));
+    for (const TSeSkinFilterClass& filter : filterTable())
+        if (extension == "." + lowerAscii(filter.fileExtension))
+            return &filter;
+    return nullptr;
+}
+
+int SkinFilterCount() { return int(filterTable().size()); }
+const TSeSkinFilterClass& SkinFilterAt(int index) { return filterTable()[std::size_t(index)]; }
+const TSeSkinFilterClass& DefaultSkinFilter() { return filterTable()[1]; }
