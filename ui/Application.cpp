@@ -92,9 +92,9 @@ void TApplication::idle()
     }
     bool done = true;
     try {
+        UpdateActionLists();
         if (OnIdle)
             OnIdle(this, done);
-        UpdateActionLists();
     } catch (...) {
         HandleException(this);
     }
