@@ -412,6 +412,19 @@ void TCustomForm::WndProc(TMessage& m)
     case WM_CLOSE:
         Close();
         return;
+    case WM_SYSCOMMAND:
+        // The main form's minimize and restore are the application's.
+        if (Application->MainForm() == this) {
+            if ((m.WParam & 0xFFF0) == SC_MINIMIZE) {
+                Application->Minimize();
+                return;
+            }
+            if ((m.WParam & 0xFFF0) == SC_RESTORE && HandleAllocated() && IsIconic(Handle())) {
+                Application->Restore();
+                return;
+            }
+        }
+        break;
     case WM_SETFOCUS:
         if (activeControl_ && activeControl_ != this && activeControl_->CanFocus() &&
             activeControl_->HandleAllocated()) {
