@@ -1,0 +1,106 @@
+#pragma once
+// TListView: a report-style list with a header, check boxes and small
+// images, single selection, keyboard navigation and vertical scrolling by
+// whole rows. Headers are drawn but do not react to clicks.
+
+#include "ui/GraphicControl.h"
+#include "ui/ListItems.h"
+
+class TImageList;
+
+using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+
+enum TViewStyle : std::uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
+
+class TListView : public TCustomControl {
+public:
+    explicit TListView(TComponent* owner);
+    ~TListView() override;
+
+    TListColumns* Columns() const { return columns_.get(); }
+    TListItems* Items() const { return items_.get(); }
+
+    // Only the report style is drawn; the property exists for definitions.
+    TViewStyle ViewStyle() const { return vsReport; }
+    void SetViewStyle(TViewStyle) {}
+    bool Checkboxes() const { return checkboxes_; }
+    void SetCheckboxes(bool value);
+    TImageList* SmallImages() const { return smallImages_; }
+    void SetSmallImages(TImageList* images);
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle value);
+    bool ShowColumnHeaders() const { return showColumnHeaders_; }
+    void SetShowColumnHeaders(bool value);
+    // Headers never react to clicks here; kept for definitions.
+    bool ColumnClick = false;
+    // Captions are never edited in place here; kept for definitions.
+    bool ReadOnly = true;
+    bool RowSelect() const { return rowSelect_; }
+    void SetRowSelect(bool value);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    // The look of the scroll bars is the platform's; kept for definitions.
+    bool FlatScrollBars = false;
+
+    TListItem* Selected() const { return selected_; }
+    void SetSelected(TListItem* item);
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    TListItem* TopItem() const;
+    int TopIndex() const { return topIndex_; }
+    // Rows that fit wholly below the header.
+    int VisibleRowCount() const;
+    int RowHeight() const;
+    int HeaderHeight() const;
+    // The row at a client point, null outside the rows.
+    TListItem* GetItemAt(int x, int y) const;
+    // The row's rectangle in client coordinates (also when scrolled away).
+    TRect ItemRect(const TListItem* item) const;
+    // The check box of a row, empty without check boxes.
+    TRect CheckboxRect(const TListItem* item) const;
+    // Scrolls by whole rows; the top row stays within the list.
+    void ScrollBy(int rows);
+    void ScrollTo(int topIndex);
+
+    // Fired for the row that loses the selection, then for the one that
+    // gets it.
+    TLVSelectItemEvent OnSelectItem;
+
+    void WndProc(TMessage& message) override;
+    bool WantsKey(WORD key) const override;
+
+    // Called by the items and columns.
+    void ItemsChanged();
+    void ItemDeleting(TListItem* item);
+    void SelectItem(TListItem* item, bool selected);
+    void MakeVisible(const TListItem* item);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+    void KeyDown(WORD& key, TShiftState shift) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Resize() override;
+
+private:
+    void paintHeader(TCanvas* canvas, const TRect& client);
+    void paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect, bool focused);
+    void pressAt(int x, int y, bool rightButton);
+    void moveSelectionTo(int index);
+    void handleScrollMessage(WORD code, int position);
+    int maxTopIndex() const;
+    int totalColumnWidth() const;
+    int textHeight() const;
+    void syncScrollBar();
+
+    std::unique_ptr<TListColumns> columns_;
+    std::unique_ptr<TListItems> items_;
+    bool checkboxes_ = false;
+    TImageList* smallImages_ = nullptr;
+    TBorderStyle borderStyle_ = bsSingle;
+    bool showColumnHeaders_ = true;
+    bool rowSelect_ = false;
+    bool hideSelection_ = true;
+    TListItem* selected_ = nullptr;
+    int topIndex_ = 0;
+};
