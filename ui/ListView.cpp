@@ -15,6 +15,7 @@ namespace {
 constexpr int kCheckboxSize = 13;
 constexpr int kCheckboxLeft = 3;
 constexpr int kWheelRows = 3;
+constexpr int kHorizontalStep = 16;
 
 // Scroll-bar request codes of WM_VSCROLL and WM_HSCROLL.
 enum ScrollCode : WORD { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom };
@@ -147,7 +148,7 @@ TRect TListView::ItemRect(const TListItem* item) const
     if (index < 0)
         return TRect{};
     int top = HeaderHeight() + (index - topIndex_) * RowHeight();
-    return TRect{0, top, std::max(ClientWidth(), totalColumnWidth()), top + RowHeight()};
+    return TRect{-scrollLeft_, top, std::max(ClientWidth(), totalColumnWidth()) - scrollLeft_, top + RowHeight()};
 }
 
 TRect TListView::CheckboxRect(const TListItem* item) const
@@ -156,7 +157,8 @@ TRect TListView::CheckboxRect(const TListItem* item) const
         return TRect{};
     TRect row = ItemRect(item);
     int top = row.top + (RectHeight(row) - kCheckboxSize) / 2;
-    return TRect{kCheckboxLeft, top, kCheckboxLeft + kCheckboxSize, top + kCheckboxSize};
+    int left = row.left + kCheckboxLeft;
+    return TRect{left, top, left + kCheckboxSize, top + kCheckboxSize};
 }
 
 TListItem* TListView::GetItemAt(int x, int y) const
@@ -190,6 +192,21 @@ void TListView::ScrollBy(int rows)
     ScrollTo(topIndex_ + rows);
 }
 
+int TListView::maxScrollLeft() const
+{
+    return std::max(0, totalColumnWidth() - ClientWidth());
+}
+
+void TListView::SetScrollLeft(int pixels)
+{
+    pixels = std::clamp(pixels, 0, maxScrollLeft());
+    if (pixels == scrollLeft_)
+        return;
+    scrollLeft_ = pixels;
+    syncScrollBar();
+    Invalidate();
+}
+
 void TListView::MakeVisible(const TListItem* item)
 {
     int index = items_->IndexOf(item);
@@ -218,6 +235,22 @@ void TListView::handleScrollMessage(WORD code, int position)
     }
 }
 
+void TListView::handleHorizontalScroll(WORD code, int position)
+{
+    int page = std::max(kHorizontalStep, ClientWidth());
+    switch (code) {
+    case kLineUp: SetScrollLeft(scrollLeft_ - kHorizontalStep); break;
+    case kLineDown: SetScrollLeft(scrollLeft_ + kHorizontalStep); break;
+    case kPageUp: SetScrollLeft(scrollLeft_ - page); break;
+    case kPageDown: SetScrollLeft(scrollLeft_ + page); break;
+    case kThumbPosition:
+    case kThumbTrack: SetScrollLeft(position); break;
+    case kTop: SetScrollLeft(0); break;
+    case kBottom: SetScrollLeft(maxScrollLeft()); break;
+    default: break;
+    }
+}
+
 void TListView::syncScrollBar()
 {
     // Positions are whole rows; the native bar shows them once the window
@@ -228,6 +261,7 @@ void TListView::Resize()
 {
     TCustomControl::Resize();
     ScrollTo(topIndex_);
+    SetScrollLeft(scrollLeft_);
 }
 
 // ---- Items and selection ------------------------------------------------------------------------
@@ -237,6 +271,7 @@ void TListView::ItemsChanged()
     if (ComponentState().Contains(csDestroying))
         return;
     topIndex_ = std::clamp(topIndex_, 0, maxTopIndex());
+    scrollLeft_ = std::clamp(scrollLeft_, 0, maxScrollLeft());
     syncScrollBar();
     Invalidate();
 }
@@ -343,6 +378,20 @@ void TListView::WndProc(TMessage& m)
         handleScrollMessage(LOWORD(m.WParam), short(HIWORD(m.WParam)));
         m.Result = 0;
         return;
+    case WM_HSCROLL:
+        handleHorizontalScroll(LOWORD(m.WParam), short(HIWORD(m.WParam)));
+        m.Result = 0;
+        return;
+    case LVM_SCROLL: {
+        // Rows move only whole; a part of a row rounds towards the move.
+        int dy = int(m.LParam);
+        int rowHeight = RowHeight();
+        int rows = dy >= 0 ? (dy + rowHeight - 1) / rowHeight : -((-dy + rowHeight - 1) / rowHeight);
+        SetScrollLeft(scrollLeft_ + int(m.WParam));
+        ScrollBy(rows);
+        m.Result = 1;
+        return;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         Invalidate();
@@ -370,6 +419,8 @@ void TListView::KeyDown(WORD& key, TShiftState shift)
     case VK_END: moveSelectionTo(items_->Count() - 1); break;
     case VK_PRIOR: moveSelectionTo(current < 0 ? 0 : current - page); break;
     case VK_NEXT: moveSelectionTo(current < 0 ? 0 : current + page); break;
+    case VK_LEFT: SetScrollLeft(scrollLeft_ - kHorizontalStep); break;
+    case VK_RIGHT: SetScrollLeft(scrollLeft_ + kHorizontalStep); break;
     case VK_SPACE:
         if (checkboxes_ && selected_)
             selected_->SetChecked(!selected_->Checked());

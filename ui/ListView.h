@@ -8,6 +8,9 @@
 
 class TImageList;
 
+// Scrolls a list view by pixels: wParam across, lParam down (whole rows).
+constexpr UINT LVM_SCROLL = 0x1000 + 20;
+
 using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
 
 enum TViewStyle : std::uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
@@ -61,6 +64,9 @@ public:
     // Scrolls by whole rows; the top row stays within the list.
     void ScrollBy(int rows);
     void ScrollTo(int topIndex);
+    // Columns wider than the view scroll sideways by pixels.
+    int ScrollLeft() const { return scrollLeft_; }
+    void SetScrollLeft(int pixels);
 
     // Fired for the row that loses the selection, then for the one that
     // gets it.
@@ -88,7 +94,9 @@ private:
     void pressAt(int x, int y, bool rightButton);
     void moveSelectionTo(int index);
     void handleScrollMessage(WORD code, int position);
+    void handleHorizontalScroll(WORD code, int position);
     int maxTopIndex() const;
+    int maxScrollLeft() const;
     int totalColumnWidth() const;
     int textHeight() const;
     void syncScrollBar();
@@ -103,4 +111,5 @@ private:
     bool hideSelection_ = true;
     TListItem* selected_ = nullptr;
     int topIndex_ = 0;
+    int scrollLeft_ = 0;
 };

@@ -57,7 +57,7 @@ void TListView::paintHeader(TCanvas* canvas, const TRect& client)
 {
     HDC dc = canvas->Handle();
     int height = HeaderHeight();
-    int left = 0;
+    int left = -scrollLeft_;
     canvas->Font()->SetColor(clBtnText);
     for (int i = 0; i <= columns_->Count(); ++i) {
         // The space after the last column is one more, empty button.
@@ -85,11 +85,12 @@ void TListView::paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect,
     canvas->Brush()->SetColor(Color());
     canvas->FillRect(rowRect);
 
-    int x = 0;
+    int origin = -scrollLeft_;
+    int x = origin;
     if (checkboxes_) {
         RECT box = CheckboxRect(item);
         DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (item->Checked() ? DFCS_CHECKED : 0));
-        x = kCheckboxArea;
+        x += kCheckboxArea;
     }
     if (smallImages_) {
         int top = rowRect.top + (RectHeight(rowRect) - smallImages_->Height()) / 2;
@@ -99,7 +100,7 @@ void TListView::paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect,
 
     int firstWidth = columns_->Count() > 0 ? columns_->Items(0)->Width() : ClientWidth();
     bool selected = item == selected_ && (focused || !hideSelection_);
-    TRect label{x, rowRect.top, firstWidth, rowRect.bottom};
+    TRect label{x, rowRect.top, origin + firstWidth, rowRect.bottom};
     if (!selected) {
         canvas->Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
     } else {
@@ -109,7 +110,7 @@ void TListView::paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect,
             int textWidth = canvas->TextWidth(item->Caption()) + kTextPadding + kTextPadding / 2;
             highlight.right = std::min(label.right, label.left + textWidth);
         } else {
-            highlight.right = std::max(rowRect.right, totalColumnWidth());
+            highlight.right = std::max(rowRect.right, origin + totalColumnWidth());
         }
         canvas->Brush()->SetColor(focused ? clHighlight : clBtnFace);
         canvas->FillRect(highlight);
@@ -122,7 +123,7 @@ void TListView::paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect,
     if (selected && !rowSelect_)
         canvas->Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
 
-    int left = firstWidth;
+    int left = origin + firstWidth;
     for (int column = 1; column < columns_->Count(); ++column) {
         int width = columns_->Items(column)->Width();
         int sub = column - 1;

@@ -207,6 +207,27 @@ TEST_F(ListViewTest, ManyRowsScrollToKeepTheSelectionInView)
     EXPECT_EQ(list->Selected(), nullptr);
 }
 
+TEST_F(ListViewTest, WideColumnsScrollSidewaysAndPixelScrollsRoundToRows)
+{
+    addRows(50);
+    list->Columns()->Add()->SetWidth(400);
+    int overflow = 500 - list->ClientWidth();
+    ASSERT_GT(overflow, 0);
+    list->Perform(WM_HSCROLL, MAKEWPARAM(7, 0), 0); // the far end
+    EXPECT_EQ(list->ScrollLeft(), overflow);
+    EXPECT_EQ(list->CheckboxRect(list->Items()->Item(0)).left, 3 - overflow);
+    list->SetFocus();
+    press(VK_LEFT);
+    EXPECT_EQ(list->ScrollLeft(), overflow - 16);
+    list->Columns()->Items(2)->SetWidth(10);
+    EXPECT_EQ(list->ScrollLeft(), 0);
+
+    list->Perform(LVM_SCROLL, 0, 2 * list->RowHeight() + 1);
+    EXPECT_EQ(list->TopIndex(), 3);
+    list->Perform(LVM_SCROLL, 0, -1);
+    EXPECT_EQ(list->TopIndex(), 2);
+}
+
 TEST_F(ListViewTest, RightClickSelectsAndOpensTheMenuAtThePointer)
 {
     addRows(3);
