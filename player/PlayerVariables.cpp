@@ -1,0 +1,130 @@
+#include "player/PlayerVariables.h"
+
+#include "player/PlayerInterface.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace player {
+
+namespace {
+
+std::string Trim(const std::string& text)
+{
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool EqualsIgnoringCase(const std::string& a, const char* b)
+{
+    std::size_t i = 0;
+    for (; i < a.size() && b[i]; ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return i == a.size() && !b[i];
+}
+
+bool ParseSwitch(const std::string& text, bool& on)
+{
+    std::string value = Trim(text);
+    if (EqualsIgnoringCase(value, "on"))
+        on = true;
+    else if (EqualsIgnoringCase(value, "off"))
+        on = false;
+    else
+        return false;
+    return true;
+}
+
+bool ParseFlag(const std::string& text, bool& flag)
+{
+    std::string value = Trim(text);
+    if (EqualsIgnoringCase(value, "true"))
+        flag = true;
+    else if (EqualsIgnoringCase(value, "false"))
+        flag = false;
+    else
+        return false;
+    return true;
+}
+
+// The row after a prefix such as "se_vol_".
+bool RowAfter(const std::string& name, const char* prefix, int& row)
+{
+    const std::string p(prefix);
+    return name.size() > p.size() && name.compare(0, p.size(), p) == 0 && ParseRow(name.substr(p.size()), row);
+}
+
+} // namespace
+
+bool ParsePercent(const std::string& text, int& percent)
+{
+    std::string value = Trim(text);
+    int parsed = 0;
+    const char* end = value.data() + value.size();
+    auto [ptr, ec] = std::from_chars(value.data(), end, parsed);
+    if (value.empty() || ec != std::errc{} || ptr != end)
+        return false;
+    percent = std::clamp(parsed, 0, 100);
+    return true;
+}
+
+bool ParseRow(const std::string& text, int& row)
+{
+    if (text.empty() || text.size() > 2 || (text.size() == 2 && text[0] == '0'))
+        return false;
+    int parsed = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        parsed = parsed * 10 + (c - '0');
+    }
+    if (parsed >= KeyRows)
+        return false;
+    row = parsed;
+    return true;
+}
+
+bool VariableInterpreter::apply(const std::string& name, const std::string& value, PlayerCommands& commands)
+{
+    int row = 0;
+    int percent = 0;
+    bool flag = false;
+    if (name == "playerSoundSwitch" || name == "preSwitch") {
+        if (!ParseSwitch(value, flag))
+            return false;
+        commands.setSoundSwitch(flag);
+    } else if (name == "playerSoundVol" || name == "preVol") {
+        // After a key's volume change the host sends a date here: not a number, ignored.
+        if (!ParsePercent(value, percent))
+            return false;
+        commands.setMasterVolume(percent);
+    } else if (RowAfter(name, "se_vol_", row)) {
+        if (!ParsePercent(value, percent))
+            return false;
+        commands.setKeyVolume(row, percent);
+    } else if (RowAfter(name, "loopFlag_", row)) {
+        if (!ParseFlag(value, flag))
+            return false;
+        commands.setLoop(row, flag);
+    } else if (name == "currentFn") {
+        pendingFile_ = value;
+        hasPendingFile_ = true;
+    } else if (name == "currentIndex") {
+        // The pair is used up either way, so a stray index never reuses an old file.
+        bool hadFile = hasPendingFile_;
+        std::string path = std::move(pendingFile_);
+        reset();
+        if (!hadFile || !ParseRow(Trim(value), row))
+            return false;
+        commands.assign(row, path);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace player

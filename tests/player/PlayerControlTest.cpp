@@ -1,0 +1,279 @@
+// The player control on the headless backend: the host's calls, keys and
+// clicks reaching the engine (pulled, no device), and the drawn panel.
+
+#include "player/PlayerControl.h"
+#include "player/PlayerRuntime.h"
+
+#include "SoundFixtures.h"
+#include "UiTestSupport.h"
+
+#include "audio/AudioEngine.h"
+#include "platform/PngIo.h"
+
+#include <filesystem>
+#include <fstream>
+
+using namespace audiotest;
+using audio::KeyStatus;
+
+namespace {
+
+const std::string PlugInFolder = std::string(BRIO_SOURCE_DIR) + "/resources/plug-in/";
+
+// An edit-like control that records the keys and characters it gets.
+class KeyRecorder : public TCustomControl {
+public:
+    explicit KeyRecorder(TComponent* owner) : TCustomControl(owner)
+    {
+        SetTabStop(true);
+        OnKeyDown = [this](TObject*, std::uint16_t& key, TShiftState) { keys.push_back(key); };
+        OnKeyPress = [this](TObject*, char& c) { text += c; };
+    }
+    bool WantsChars() const override { return true; }
+    std::vector<int> keys;
+    std::string text;
+};
+
+class PlayerControl : public uitest::UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        ASSERT_TRUE(engine.start(PulledOptions()));
+        form = makeForm("Host");
+        form->SetClientWidth(600);
+        form->SetClientHeight(300);
+        player = new TPlayerControl(form);
+        player->SetParent(form);
+        player->SetBounds(0, 0, 480, 240);
+        player->SetAudioEngine(&engine);
+        edit = new KeyRecorder(form);
+        edit->SetParent(form);
+        edit->SetBounds(490, 10, 100, 24);
+        form->Show();
+        edit->SetFocus();
+        pump();
+    }
+    void TearDown() override
+    {
+        engine.shutdown();
+        UiTest::TearDown();
+    }
+
+    void start(const std::string& interface = "default.bpi")
+    {
+        player->SetMovie(PlugInFolder + interface);
+        player->Play();
+        pump();
+    }
+    void assign(int row, const std::string& path)
+    {
+        player->SetVariable("currentFn", path);
+        player->SetVariable("currentIndex", std::to_string(row));
+        WaitLoaded(engine, row);
+        pump();
+    }
+    void press(int key)
+    {
+        backend().pressKey(key);
+        pump();
+    }
+    KeyStatus status(int row) const { return engine.keyState(row).status; }
+    void expectVariables(const std::vector<TPlayerControl::Variable>& expected)
+    {
+        std::string trace;
+        for (const auto& [name, value] : player->Variables())
+            trace += "  " + name + " = " + value + "\n";
+        EXPECT_EQ(player->Variables(), expected) << "recorded:\n" << trace;
+    }
+    std::string tone(const std::string& name, double frequency, double seconds = 1.0)
+    {
+        ToneSpec spec;
+        spec.frequency = frequency;
+        spec.seconds = seconds;
+        return WriteTone(name, spec);
+    }
+
+    audio::AudioEngine engine;
+    TForm* form = nullptr;
+    TPlayerControl* player = nullptr;
+    KeyRecorder* edit = nullptr;
+};
+
+TEST_F(PlayerControl, VariablesAreRecordedInOrderWhetherOrNotAnInterfaceRuns)
+{
+    player->SetMovie("/app/log-ok.swf");
+    player->SetMenu(false);
+    player->SetLoop(false);
+    EXPECT_EQ(player->Movie(), "/app/log-ok.swf");
+    player->Play(); // not a player interface: starts nothing, raises nothing
+    EXPECT_EQ(player->Runtime(), nullptr);
+    EXPECT_TRUE(player->Failure().empty());
+    player->SetVariable("playerSoundSwitch", "off");
+    start();
+    ASSERT_NE(player->Runtime(), nullptr);
+    player->SetVariable("preSwitch", "off");
+    player->SetVariable("playerSoundVol", "80");
+    player->SetVariable("se_vol_3", "not a number");
+    expectVariables({{"playerSoundSwitch", "off"},
+                     {"preSwitch", "off"},
+                     {"playerSoundVol", "80"},
+                     {"se_vol_3", "not a number"}});
+    // Only what arrived while the interface ran took effect.
+    EXPECT_FALSE(player->Runtime()->status().soundOn);
+    EXPECT_EQ(player->Runtime()->status().masterVolume, 80);
+    EXPECT_EQ(engine.keyState(3).volume, 100);
+}
+
+TEST_F(PlayerControl, UnreadableInterfaceShowsItsReasonInThePanel)
+{
+    player->SetMovie("/nowhere/missing.bpi");
+    EXPECT_NO_THROW(player->Play());
+    EXPECT_EQ(player->Runtime(), nullptr);
+    EXPECT_NE(player->Failure().find("/nowhere/missing.bpi"), std::string::npos);
+    player->SetVariable("preVol", "10"); // still recorded
+    EXPECT_EQ(player->Variables().size(), 1u);
+    pump();
+    // The panel turned into the failure notice (its red box), not the plain background.
+    std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
+    backend().writeWindowPng(player->Handle(), std::string(BRIO_TEST_OUTPUT_DIR) + "/player-failure.png");
+    HDC dc = GetDC(player->Handle());
+    EXPECT_EQ(GetPixel(dc, 100, 100), RGB(0x3A, 0x22, 0x24));
+    ReleaseDC(player->Handle(), dc);
+}
+
+TEST_F(PlayerControl, TriggerKeysPlayTheirRowsAndNeverReachTheFocusedControl)
+{
+    start();
+    assign(1, tone("low.wav", 300));
+    assign(10, tone("high.wav", 900));
+    ASSERT_EQ(status(1), KeyStatus::Ready);
+    ASSERT_TRUE(edit->Focused());
+
+    press('1');
+    EXPECT_EQ(status(1), KeyStatus::Playing);
+    press('A');
+    EXPECT_EQ(status(10), KeyStatus::Playing);
+    EXPECT_TRUE(edit->keys.empty());
+    EXPECT_EQ(edit->text, "");
+
+    // Escape stops everything; a key the panel does not use goes to the edit.
+    press(VK_ESCAPE);
+    EXPECT_EQ(status(1), KeyStatus::Ready);
+    EXPECT_EQ(status(10), KeyStatus::Ready);
+    press('Q');
+    EXPECT_EQ(edit->keys, std::vector<int>{'Q'});
+
+    // With Ctrl held the key is a shortcut, not a sound.
+    edit->keys.clear();
+    pressWith(VK_CONTROL, '1');
+    EXPECT_EQ(status(1), KeyStatus::Ready);
+    EXPECT_EQ(edit->keys, (std::vector<int>{VK_CONTROL, '1'}));
+}
+
+TEST_F(PlayerControl, PressRestartsALooseKeyAndStopsALoopingOne)
+{
+    start();
+    assign(2, tone("restart.wav", 440));
+    press('2');
+    std::vector<float> block(2 * 4800);
+    engine.render(block.data(), 4800); // 0.1 s in
+    ASSERT_TRUE(WaitFor([&] { return engine.keyState(2).progress > 0.05; }));
+    press('2');
+    EXPECT_EQ(status(2), KeyStatus::Playing);
+    EXPECT_LT(engine.keyState(2).progress, 0.05);
+
+    player->SetVariable("loopFlag_2", "true");
+    EXPECT_EQ(status(2), KeyStatus::Looping);
+    press('2');
+    EXPECT_EQ(status(2), KeyStatus::Ready);
+}
+
+TEST_F(PlayerControl, KeysWaitWhileAnotherWindowIsActive)
+{
+    start();
+    assign(3, tone("other.wav", 440));
+    TForm* other = makeForm("Other");
+    other->Show();
+    pump();
+    press('3');
+    EXPECT_EQ(status(3), KeyStatus::Ready);
+    delete other;
+    form->SetFocus();
+    pump();
+    press('3');
+    EXPECT_EQ(status(3), KeyStatus::Playing);
+}
+
+TEST_F(PlayerControl, ClickOnACapPlaysItsRow)
+{
+    start();
+    assign(7, tone("click.wav", 440));
+    const RECT cap = player->Runtime()->ui().keys[7].rect;
+    TPoint p = screenPoint(player, int(cap.left + cap.right) / 2, int(cap.top + cap.bottom) / 2);
+    backend().click(p.x, p.y);
+    pump();
+    EXPECT_EQ(status(7), KeyStatus::Playing);
+}
+
+TEST_F(PlayerControl, OnlyChangedCapsAreDrawnAgain)
+{
+    start();
+    assign(4, tone("repaint.wav", 440));
+    pump();
+    EXPECT_TRUE(player->Runtime() != nullptr);
+    RECT dirty{};
+    EXPECT_FALSE(GetUpdateRect(player->Handle(), &dirty, FALSE));
+    player->SetVariable("se_vol_4", "30");
+    ASSERT_TRUE(GetUpdateRect(player->Handle(), &dirty, FALSE));
+    const RECT cap = player->Runtime()->ui().keys[4].rect;
+    EXPECT_TRUE(dirty.left == cap.left && dirty.top == cap.top && dirty.right == cap.right &&
+                dirty.bottom == cap.bottom);
+    pump();
+    // Setting what is already shown changes nothing.
+    player->SetVariable("se_vol_4", "30");
+    EXPECT_FALSE(GetUpdateRect(player->Handle(), &dirty, FALSE));
+}
+
+TEST_F(PlayerControl, PanelGallery)
+{
+    start();
+    assign(0, tone("Door knock.wav", 440));
+    assign(1, tone("Applause with a very long name that will not fit.wav", 500, 2.0));
+    assign(2, tone("Rimshot.wav", 600));
+    assign(5, tone("Rain loop.wav", 700, 2.0));
+    assign(11, tone("Laugh track.wav", 800));
+    player->SetVariable("currentFn", "/missing/Airhorn.mp3");
+    player->SetVariable("currentIndex", "13");
+    WaitLoaded(engine, 13);
+    player->SetVariable("se_vol_1", "65");
+    player->SetVariable("se_vol_2", "30");
+    player->SetVariable("loopFlag_5", "true");
+    player->SetVariable("loopFlag_11", "true");
+    player->SetVariable("playerSoundVol", "80");
+    press('1');
+    press('5');
+    std::vector<float> block(2 * 24000);
+    engine.render(block.data(), 24000); // half a second in
+    WaitFor([&] { return engine.keyState(1).progress > 0.2; });
+    pump();
+    EXPECT_EQ(player->Runtime()->cap(13).state, player::CapState::Unplayable);
+    EXPECT_EQ(player->Runtime()->cap(5).state, player::CapState::Looping);
+    EXPECT_GT(player->Runtime()->cap(1).progressPixels, 0);
+
+    std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
+    backend().writeWindowPng(player->Handle(), std::string(BRIO_TEST_OUTPUT_DIR) + "/player-panel.png");
+    player->SetVariable("playerSoundSwitch", "off");
+    pump();
+    backend().writeWindowPng(player->Handle(), std::string(BRIO_TEST_OUTPUT_DIR) + "/player-panel-muted.png");
+    // The compact interface with the same keys.
+    start("compact.bpi");
+    assign(0, tone("Door knock.wav", 440));
+    assign(1, tone("Applause with a very long name that will not fit.wav", 500, 2.0));
+    player->SetVariable("loopFlag_1", "true");
+    press('0');
+    pump();
+    backend().writeWindowPng(player->Handle(), std::string(BRIO_TEST_OUTPUT_DIR) + "/player-panel-compact.png");
+}
+
+} // namespace
