@@ -25,6 +25,8 @@ log="$output/sdl_window_e2e.log"
 screenshot="$output/sdl_window_e2e.png"
 : >"$log"
 
+here=$(cd "$(dirname "$0")" && pwd)
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
 SDL_VIDEODRIVER=x11 "$demo" >"$log" 2>&1 &
 pid=$!
 

@@ -18,6 +18,8 @@ SdlBackend::SdlBackend()
     // Our windows draw their own frames and follow the pointer themselves.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // We hand over finished pixels; a GPU texture in between only costs.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open the display: SDL video did not start: ") + SDL_GetError());
     wakeEvent_ = SDL_RegisterEvents(1);
@@ -32,7 +34,8 @@ SdlBackend::~SdlBackend()
         SDL_DestroyWindow(native.window);
     for (auto& [id, cursor] : cursors_)
         SDL_FreeCursor(cursor);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // Video stays up for the life of the process: quitting it unloads the
+    // display libraries and strands what they allocated.
 }
 
 SIZE SdlBackend::screenSize() const
