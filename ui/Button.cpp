@@ -8,7 +8,11 @@
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
 
-TButton::TButton(TComponent* owner) : TButtonControl(owner) {}
+TButton::TButton(TComponent* owner) : TButtonControl(owner)
+{
+    // A quick second press is another click, not a double click.
+    controlStyle_.Exclude(csDoubleClicks);
+}
 
 void TButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
