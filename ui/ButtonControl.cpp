@@ -13,7 +13,8 @@ TButtonControl::TButtonControl(TComponent* owner) : TCustomControl(owner)
     SetBounds(0, 0, 75, 25);
     SetColor(clBtnFace);
     SetTabStop(true);
-    controlStyle_.Exclude(csAcceptsControls).Exclude(csSetCaption);
+    // Quick repeated clicks each press the button.
+    controlStyle_.Exclude(csAcceptsControls).Exclude(csSetCaption).Exclude(csDoubleClicks);
     controlStyle_.Include(csOpaque);
 }
 

@@ -112,6 +112,7 @@ void TControl::handleMouse(TMessage& m)
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        // Without csDoubleClicks a second click is just another click.
         if (m.Msg == WM_LBUTTONDBLCLK && controlStyle_.Contains(csDoubleClicks)) {
             shift.Include(ssDouble);
             DblClick();

@@ -23,13 +23,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::mak
 
 TCustomForm::~TCustomForm()
 {
-    if (OnDestroy) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            Application->HandleException(this);
-        }
-    }
+    DoDestroy();
     Destroying();
     DestroyComponents();
     activeControl_ = nullptr;
@@ -47,6 +41,20 @@ void TCustomForm::AfterConstruction()
     formState_.Exclude(fsCreating);
     if (OnCreate)
         OnCreate(this);
+}
+
+void TCustomForm::DoDestroy()
+{
+    if (destroyHandled_)
+        return;
+    destroyHandled_ = true;
+    if (!OnDestroy)
+        return;
+    try {
+        OnDestroy(this);
+    } catch (...) {
+        Application->HandleException(this);
+    }
 }
 
 void TCustomForm::Loaded()

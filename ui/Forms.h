@@ -24,6 +24,10 @@ public:
     // Runs OnCreate once; Application->CreateForm calls it after the
     // constructors, and showing a form that missed it calls it then.
     void AfterConstruction();
+    // Runs OnDestroy once. The base destructor calls it; a derived form
+    // whose handler uses the derived form's own members calls it first
+    // thing in its own destructor.
+    void DoDestroy();
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle value);
@@ -111,6 +115,7 @@ private:
     bool keyPreview_ = false;
     bool active_ = false;
     bool created_ = false;
+    bool destroyHandled_ = false;
     bool placed_ = false;
     TModalResult modalResult_ = mrNone;
     TWinControl* activeControl_ = nullptr;

@@ -98,6 +98,8 @@ void TWinControl::CreateParams(TCreateParams& params)
     params.Height = height_;
     params.WndParent = parent_ ? parent_->handle_ : parentWindow_;
     params.WinClassName = ClassName();
+    if (!controlStyle_.Contains(csDoubleClicks))
+        params.WindowClassStyle &= ~CS_DBLCLKS;
 }
 
 void TWinControl::CreateHandle()
@@ -546,6 +548,14 @@ void TWinControl::handleWindowMessage(TMessage& m)
     }
     case WM_MOUSELEAVE:
         Application->MouseLeftWindow(this);
+        break;
+    case WM_CANCELMODE:
+        // A windowless child that holds the mouse lets it go.
+        if (TControl* child = captureChild_) {
+            captureChild_ = nullptr;
+            child->controlState_.Exclude(csLButtonDown).Exclude(csClicked);
+            child->Perform(CM_CANCELMODE);
+        }
         break;
     case WM_SYSCOLORCHANGE:
         NotifyControls(CM_SYSCOLORCHANGE);

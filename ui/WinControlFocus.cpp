@@ -120,11 +120,11 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 
 bool TWinControl::CanFocus() const
 {
+    // The form itself may still be hidden: a form picks its active control
+    // before it shows.
     TCustomForm* form = GetParentForm(this);
     if (!form)
         return Visible() && Enabled();
-    if (!form->Visible() || !form->Enabled())
-        return false;
     for (const TControl* c = this; c && c != form; c = c->Parent())
         if (!c->Visible() || !c->Enabled())
             return false;

@@ -218,3 +218,36 @@ TEST_F(PopupMenus, ContextMenuOpensAtThePointerWithItsComponent)
 }
 
 } // namespace
+
+namespace {
+
+using uitest::UiTest;
+
+class MenuItems : public UiTest {};
+
+TEST_F(MenuItems, TheItemTreeRefusesCyclesAndFreesSubItems)
+{
+    TForm* form = makeForm();
+    auto* menu = new TPopupMenu(form);
+    auto* file = new TMenuItem(form);
+    file->SetCaption("&File");
+    auto* open = new TMenuItem(form);
+    open->SetCaption("&Open");
+    open->SetShortCut(ShortCut('O', {ssCtrl}));
+    menu->Items()->Add(file);
+    file->Add(open);
+    EXPECT_EQ(menu->Items()->Find("file"), file);
+    EXPECT_EQ(open->GetParentMenu(), menu);
+    EXPECT_EQ(menu->FindItemByShortCut(ShortCut('O', {ssCtrl})), open);
+    EXPECT_THROW(open->Add(file), EInvalidOperation);
+    EXPECT_THROW(menu->Items()->Add(open), EInvalidOperation);
+    EXPECT_THROW(file->Insert(5, new TMenuItem(form)), EListError);
+    EXPECT_THROW(file->Items(1), EListError);
+
+    int before = form->ComponentCount();
+    menu->Items()->Delete(0); // frees File and Open
+    EXPECT_EQ(form->ComponentCount(), before - 2);
+    EXPECT_EQ(menu->Items()->Count(), 0);
+}
+
+} // namespace

@@ -172,3 +172,38 @@ TEST_F(FormWindow, MinimizingTheMainFormGoesThroughTheApplication)
 }
 
 } // namespace
+
+namespace {
+
+using uitest::UiTest;
+
+class ScreenTest : public UiTest {};
+
+TEST_F(ScreenTest, KnowsFormsInCreationOrderAndTheDisplay)
+{
+    TForm* first = makeForm("First");
+    TForm* second = makeForm("Second");
+    ASSERT_EQ(Screen->FormCount(), 2);
+    EXPECT_EQ(Screen->Forms(0), first);
+    EXPECT_EQ(Screen->Forms(1), second);
+    EXPECT_THROW(Screen->Forms(2), EListError);
+    delete first;
+    EXPECT_EQ(Screen->Forms(0), second);
+
+    EXPECT_EQ(Screen->Width(), 1280);
+    EXPECT_EQ(Screen->Height(), 800);
+    ASSERT_GE(Screen->MonitorCount(), 1);
+    EXPECT_TRUE(Screen->Monitors(0)->Primary);
+    EXPECT_EQ(Screen->Monitors(0)->Width(), 1280);
+    TRect work = Screen->WorkAreaRect();
+    EXPECT_LE(RectHeight(work), 800);
+
+    second->Show();
+    pump();
+    EXPECT_EQ(Screen->ActiveForm(), second);
+    Screen->SetCursor(crHourGlass);
+    EXPECT_EQ(backend().cursor(), Screen->Cursors(crHourGlass));
+    Screen->SetCursor(crDefault);
+}
+
+} // namespace
