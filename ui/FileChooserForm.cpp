@@ -4,6 +4,7 @@
 #include "ui/FileChooserForm.h"
 
 #include "ui/Button.h"
+#include "ui/ComboBox.h"
 #include "ui/Dialogs.h"
 #include "ui/Edit.h"
 #include "ui/FileDialogs.h"
@@ -82,25 +83,19 @@ TFileChooserForm::TFileChooserForm(TOpenDialog& dialog) : TForm(nullptr), dialog
     SetPosition(poScreenCenter);
     SetColor(clBtnFace);
     SetClientWidth(520);
-    SetClientHeight(340);
+    SetClientHeight(315);
     makeImages();
     buildControls();
     EndLoading();
 
     std::vector<TFileFilter> filters = dialog.Filters();
     filterIndex_ = std::clamp(dialog.FilterIndex(), 1, std::max<int>(1, int(filters.size())));
-    filterList_->Items()->BeginUpdate();
     for (const TFileFilter& filter : filters)
-        filterList_->Items()->Add()->SetCaption(filter.description);
-    filterList_->Items()->EndUpdate();
-    if (!filters.empty()) {
-        filterList_->SetItemIndex(filterIndex_ - 1);
-        filterList_->Selected()->MakeVisible();
-    }
-    filterList_->OnSelectItem = [this](TObject*, TListItem* item, bool selected) {
-        if (!selected)
-            return;
-        filterIndex_ = item->Index() + 1;
+        filterCombo_->Items()->Add(filter.description);
+    if (!filters.empty())
+        filterCombo_->SetItemIndex(filterIndex_ - 1);
+    filterCombo_->OnChange = [this](TObject*) {
+        filterIndex_ = filterCombo_->ItemIndex() + 1;
         customPattern_.clear();
         fillList();
     };
@@ -174,13 +169,9 @@ void TFileChooserForm::buildControls()
     fileNameEdit_->SetBounds(100, 250, 310, 21);
 
     label("Files of &type:", 10, 284);
-    filterList_ = new TListView(this);
-    filterList_->SetParent(this);
-    filterList_->SetBounds(100, 280, 310, 50);
-    filterList_->SetShowColumnHeaders(false);
-    filterList_->SetRowSelect(true);
-    filterList_->SetHideSelection(false);
-    filterList_->Columns()->Add()->SetWidth(290);
+    filterCombo_ = new TComboBox(this);
+    filterCombo_->SetParent(this);
+    filterCombo_->SetBounds(100, 280, 310, 21);
 
     okButton_ = new TButton(this);
     okButton_->SetParent(this);

@@ -15,6 +15,7 @@ class TEdit;
 class TLabel;
 class TButton;
 class TImageList;
+class TComboBox;
 
 class TFileChooserForm : public TForm {
 public:
@@ -34,7 +35,7 @@ public:
 
     TListView* FileList() const { return fileList_; }
     TEdit* FileNameEdit() const { return fileNameEdit_; }
-    TListView* FilterList() const { return filterList_; }
+    TComboBox* FilterCombo() const { return filterCombo_; }
     TButton* UpButton() const { return upButton_; }
 
 protected:
@@ -64,7 +65,7 @@ private:
     TButton* upButton_ = nullptr;
     TListView* fileList_ = nullptr;
     TEdit* fileNameEdit_ = nullptr;
-    TListView* filterList_ = nullptr;
+    TComboBox* filterCombo_ = nullptr;
     TButton* okButton_ = nullptr;
     TButton* cancelButton_ = nullptr;
     TImageList* images_ = nullptr;

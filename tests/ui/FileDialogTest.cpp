@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "ui/ComboBox.h"
 #include "ui/Edit.h"
 #include "ui/FileChooserForm.h"
 #include "ui/FileDialogs.h"
@@ -151,7 +152,10 @@ TEST_F(FileDialogTest, ChooserListsFoldersFirstAndHidesHiddenFiles)
     std::vector<std::string> allFiles;
     script({
         [&] { first = listed(); },
-        [&] { chooser()->FilterList()->SetItemIndex(3); },
+        [&] {
+            chooser()->FilterCombo()->SetFocus();
+            backend().pressKey(VK_END); // "All File"
+        },
         [&] { allFiles = listed(); },
         [&] { backend().pressKey(VK_ESCAPE); },
     });
