@@ -207,3 +207,45 @@ TEST_F(ScreenTest, KnowsFormsInCreationOrderAndTheDisplay)
 }
 
 } // namespace
+
+namespace {
+
+using uitest::UiTest;
+
+class ParentProperties : public UiTest {};
+
+TEST_F(ParentProperties, FontColourAndShowHintFlowDownUntilSetLocally)
+{
+    TForm* form = makeForm();
+    auto* panel = new TCustomControl(form);
+    panel->SetParent(form);
+    auto* inherits = new TGraphicControl(form);
+    inherits->SetParent(panel);
+    inherits->SetParentColor(true);
+    auto* own = new TGraphicControl(form);
+    own->SetParent(panel);
+    own->Font()->SetSize(14);
+    own->SetColor(clRed);
+
+    form->Font()->SetName("Arial");
+    form->Font()->SetStyle({fsBold});
+    EXPECT_EQ(panel->Font()->Name(), "Arial");
+    EXPECT_EQ(inherits->Font()->Name(), "Arial");
+    EXPECT_TRUE(inherits->Font()->Style().Contains(fsBold));
+    EXPECT_TRUE(inherits->ParentFont());
+    EXPECT_FALSE(own->ParentFont());
+    EXPECT_NE(own->Font()->Name(), "Arial");
+
+    panel->SetColor(clYellow);
+    EXPECT_EQ(inherits->Color(), clYellow);
+    EXPECT_EQ(own->Color(), clRed);
+
+    form->SetShowHint(true);
+    EXPECT_TRUE(inherits->ShowHint());
+    own->SetShowHint(false);
+    form->SetShowHint(false);
+    form->SetShowHint(true);
+    EXPECT_FALSE(own->ShowHint());
+}
+
+} // namespace
