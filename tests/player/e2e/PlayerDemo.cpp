@@ -1,0 +1,191 @@
+// The key panel on a real display and a real audio device, for the
+// end-to-end test: a form holding the player control, two generated tones
+// assigned to rows 0 and 1 through the host's variables, each at its own
+// volume. It prints what the script needs (the device rate, the tone and
+// level row 1 must produce, a point on the form away from the key caps),
+// then "ready", and runs until its window closes.
+//
+// With --check it reads what the device wrote instead (raw float stereo)
+// and says whether the sound heard is the expected tone at the expected level.
+
+#include "player/PlayerControl.h"
+
+#include "SoundFixtures.h"
+
+#include "audio/AudioEngine.h"
+#include "platform/backends/sdl/SdlBackend.h"
+#include "ui/Application.h"
+#include "ui/Forms.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr double ToneAmplitude = 0.8;
+constexpr double FirstFrequency = 440;
+constexpr double SecondFrequency = 1000;
+constexpr int FirstVolume = 30;
+constexpr int SecondVolume = 60;
+// Below this the output counts as silence (the 16-bit files' noise floor is far lower).
+constexpr float SilenceLevel = 0.01f;
+
+void say(const std::string& line)
+{
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+int fail(const std::string& why)
+{
+    std::fprintf(stderr, "player_demo: %s\n", why.c_str());
+    return 1;
+}
+
+std::string writeTone(const std::string& name, double frequency)
+{
+    audiotest::ToneSpec spec;
+    spec.sampleRate = 44100; // not the device's rate: the engine must resample
+    spec.frequency = frequency;
+    spec.amplitude = ToneAmplitude;
+    spec.seconds = 3.0;
+    return audiotest::WriteTone(name, spec);
+}
+
+// Handles messages until both rows are decoded or the time is up.
+bool awaitLoaded(const audio::AudioEngine& engine)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+        Application->ProcessMessages();
+        if (engine.keyState(0).status != audio::KeyStatus::Loading &&
+            engine.keyState(1).status != audio::KeyStatus::Loading)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+int runPanel(const std::string& interfacePath)
+{
+    try {
+        UseSdlBackend();
+    } catch (const std::exception& e) {
+        return fail(e.what());
+    }
+    Application->Initialize();
+    TForm* form = nullptr;
+    Application->CreateForm(form);
+    form->SetCaption("Clatterbox player test");
+    form->SetBounds(100, 100, 520, 360);
+    form->SetClientWidth(480);
+    form->SetClientHeight(300);
+    auto* player = new TPlayerControl(form);
+    player->SetParent(form);
+    player->SetBounds(0, 0, 480, 240);
+    player->SetMovie(interfacePath);
+    player->Play();
+    if (!player->Runtime())
+        return fail("the player interface did not start: " + player->Failure());
+    audio::AudioEngine& engine = *player->AudioEngine();
+    const audio::DeviceStatus device = engine.deviceStatus();
+    if (device.state != audio::DeviceState::Playing)
+        return fail("no audio device: " + device.message);
+
+    // The order the host uses: the file, then the row it goes to.
+    const std::string first = writeTone("first.wav", FirstFrequency);
+    const std::string second = writeTone("second.wav", SecondFrequency);
+    player->SetVariable("playerSoundSwitch", "on");
+    player->SetVariable("playerSoundVol", "100");
+    player->SetVariable("currentFn", first);
+    player->SetVariable("currentIndex", "0");
+    player->SetVariable("currentFn", second);
+    player->SetVariable("currentIndex", "1");
+    player->SetVariable("se_vol_0", std::to_string(FirstVolume));
+    player->SetVariable("se_vol_1", std::to_string(SecondVolume));
+    if (!awaitLoaded(engine))
+        return fail("the tones are still loading after 20 s");
+    for (int row = 0; row < 2; ++row)
+        if (engine.keyState(row).status != audio::KeyStatus::Ready)
+            return fail("row " + std::to_string(row) + " cannot play: " + engine.keyState(row).reason);
+
+    form->Show();
+    Application->ProcessMessages();
+    const TPoint blank = form->ClientToScreen(TPoint{240, 270});
+    say("rate " + std::to_string(device.sampleRate) + " " + std::to_string(device.bufferFrames));
+    say("expect " + std::to_string(SecondFrequency) + " " + std::to_string(ToneAmplitude * SecondVolume / 100.0));
+    say("blank " + std::to_string(blank.x) + " " + std::to_string(blank.y));
+    say("ready");
+    Application->Run();
+    say("closed");
+    return 0;
+}
+
+// --check <file> <rate> <frequency> <peak>
+int check(int argc, char** argv)
+{
+    if (argc != 6)
+        return fail("usage: player_demo --check <disk file> <rate> <frequency> <peak>");
+    const std::string path = argv[2];
+    const int rate = std::atoi(argv[3]);
+    const double frequency = std::atof(argv[4]);
+    const double peak = std::atof(argv[5]);
+    if (rate <= 0 || frequency <= 0 || peak <= 0)
+        return fail("the rate, frequency and peak must be positive numbers");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return fail("cannot read " + path);
+    std::vector<float> samples;
+    float block[4096];
+    while (in.read(reinterpret_cast<char*>(block), sizeof block) || in.gcount() > 0)
+        samples.insert(samples.end(), block, block + in.gcount() / std::streamsize(sizeof(float)));
+    const std::size_t frames = samples.size() / 2;
+    samples.resize(frames * 2);
+
+    std::size_t firstLoud = frames, lastLoud = 0;
+    for (std::size_t f = 0; f < frames; ++f)
+        if (std::fabs(samples[2 * f]) > SilenceLevel || std::fabs(samples[2 * f + 1]) > SilenceLevel) {
+            firstLoud = std::min(firstLoud, f);
+            lastLoud = f;
+        }
+    std::printf("disk file: %zu frames (%.2f s)\n", frames, double(frames) / rate);
+    if (firstLoud >= frames)
+        return fail("the disk file holds only silence");
+    // Leave out the start and stop ramps, so the level is the settled one.
+    const std::size_t edge = std::size_t(rate) / 50;
+    if (lastLoud - firstLoud < 4 * edge + std::size_t(rate) / 10)
+        return fail("the sound lasts only " + std::to_string(double(lastLoud - firstLoud) / rate) + " s");
+    const std::vector<float> sound(samples.begin() + std::ptrdiff_t(2 * (firstLoud + edge)),
+                                   samples.begin() + std::ptrdiff_t(2 * (lastLoud - edge)));
+    const double heardLeft = audiotest::MeasureFrequency(sound, 0, rate);
+    const double heardRight = audiotest::MeasureFrequency(sound, 1, rate);
+    const double level = audiotest::Peak(sound);
+    std::printf("heard: %.2f s from %.2f s, %.1f Hz (left) %.1f Hz (right), peak %.4f; expected %.1f Hz, peak %.4f\n",
+                double(lastLoud - firstLoud) / rate, double(firstLoud) / rate, heardLeft, heardRight, level,
+                frequency, peak);
+    bool ok = true;
+    for (double heard : {heardLeft, heardRight})
+        if (std::fabs(heard - frequency) > 0.02 * frequency)
+            ok = false;
+    if (std::fabs(level - peak) > 0.05 * peak)
+        ok = false;
+    return ok ? 0 : fail("that is not the second key's tone at its volume");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && std::string(argv[1]) == "--check")
+        return check(argc, argv);
+    if (argc != 2)
+        return fail("usage: player_demo <player interface .bpi> | --check ...");
+    return runPanel(argv[1]);
+}
