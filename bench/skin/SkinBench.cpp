@@ -1,0 +1,123 @@
+// The shipped skin: loading it (inflate, parse, bitmaps) beside a bare
+// inflate of the same zlib stream, shifting the hue of the whole skin, and
+// drawing the frame object at a typical main window size.
+
+#include "skin/engine/SeBitmap.h"
+#include "skin/engine/SeBitmapLink.h"
+#include "skin/engine/SeSkinObject.h"
+#include "skin/engine/SeSkinSource.h"
+#include "skin/shipped/ShippedSkin.h"
+#include "ui/GraphicsCanvas.h"
+#include "ui/Stream.h"
+
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The stored bytes after the flag byte: "QFLZ" and the zlib stream.
+std::string skinFile()
+{
+    const auto bytes = ShippedSkinStream();
+    if (bytes.size() < 2)
+        return {};
+    return std::string(reinterpret_cast<const char*>(bytes.data()) + 1, bytes.size() - 1);
+}
+
+bool haveSkin(benchmark::State& state)
+{
+    if (!skinFile().empty())
+        return true;
+    state.SkipWithError("this build has no shipped skin");
+    return false;
+}
+
+void BM_InflateShippedSkin(benchmark::State& state)
+{
+    if (!haveSkin(state))
+        return;
+    const std::string file = skinFile();
+    std::vector<unsigned char> out(std::size_t(64) << 20);
+    std::int64_t inflated = 0;
+    for (auto _ : state) {
+        z_stream z{};
+        inflateInit(&z);
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(file.data() + 4));
+        z.avail_in = uInt(file.size() - 4);
+        z.next_out = out.data();
+        z.avail_out = uInt(out.size());
+        inflate(&z, Z_FINISH);
+        inflated = std::int64_t(z.total_out);
+        inflateEnd(&z);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["content_bytes"] = double(inflated);
+    state.SetBytesProcessed(state.iterations() * inflated);
+}
+BENCHMARK(BM_InflateShippedSkin)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadShippedSkin(benchmark::State& state)
+{
+    if (!haveSkin(state))
+        return;
+    const std::string file = skinFile();
+    for (auto _ : state) {
+        TSeSkinSource source(nullptr);
+        TStringStream stream(file);
+        source.StreamIn(stream);
+        benchmark::DoNotOptimize(source.Count());
+    }
+}
+BENCHMARK(BM_LoadShippedSkin)->Unit(benchmark::kMicrosecond);
+
+void BM_HueShiftWholeSkin(benchmark::State& state)
+{
+    if (!haveSkin(state))
+        return;
+    TSeSkinSource source(nullptr);
+    TStringStream stream(skinFile());
+    source.StreamIn(stream);
+    std::int64_t pixels = 0;
+    for (int i = 0; i < source.Bitmaps().Count(); ++i)
+        pixels += std::int64_t(source.Bitmaps().Items(i)->Width()) * source.Bitmaps().Items(i)->Height();
+    int hue = 0;
+    for (auto _ : state) {
+        hue = hue == 0 ? 40 : 0;
+        source.ChangeHue(hue);
+    }
+    state.counters["pixels"] = double(pixels);
+    state.SetItemsProcessed(state.iterations() * pixels);
+}
+BENCHMARK(BM_HueShiftWholeSkin)->Unit(benchmark::kMicrosecond);
+
+void BM_DrawForm856x561(benchmark::State& state)
+{
+    if (!haveSkin(state))
+        return;
+    TSeSkinSource source(nullptr);
+    TStringStream stream(skinFile());
+    source.StreamIn(stream);
+    TSeSkinObject* form = source.GetFormObject();
+    if (!form) {
+        state.SkipWithError("the shipped skin has no Form object");
+        return;
+    }
+    form->ArrangeIn(RECT{0, 0, 856, 561});
+    form->SetActive(true);
+    TSeBitmap target;
+    target.Allocate(856, 561);
+    TCanvas canvas;
+    canvas.SetHandle(target.DC());
+    for (auto _ : state) {
+        form->Draw(canvas);
+        benchmark::DoNotOptimize(target.Bits());
+    }
+    canvas.SetHandle(nullptr);
+    state.SetItemsProcessed(state.iterations() * 856 * 561);
+}
+BENCHMARK(BM_DrawForm856x561)->Unit(benchmark::kMicrosecond);
+
+} // namespace
