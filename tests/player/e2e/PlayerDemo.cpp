@@ -124,6 +124,9 @@ int runPanel(const std::string& interfacePath)
     say("blank " + std::to_string(blank.x) + " " + std::to_string(blank.y));
     say("ready");
     Application->Run();
+    // The engine's threads post to the message queue; they must stop before
+    // the process tears its statics down.
+    engine.shutdown();
     say("closed");
     return 0;
 }
