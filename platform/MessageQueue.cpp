@@ -137,9 +137,10 @@ bool MessageQueue::takeQuit(MSG& out, bool remove)
 
 MessageQueue& TheMessageQueue()
 {
-    static MessageQueue queue;
+    // Never destroyed: other threads may still post while the process exits.
+    static MessageQueue* queue = new MessageQueue;
     (void)UiThread();
-    return queue;
+    return *queue;
 }
 
 bool OnUserInterfaceThread()
