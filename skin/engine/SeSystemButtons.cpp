@@ -160,6 +160,36 @@ void drawInactiveTree(TSeSkinObject& object, DrawFn draw)
     object.SetActive(wasActive);
 }
 
+// Both caption button classes draw alike; only their base class and the
+// links of their hot and pressed pictures differ. `draw` paints one link.
+template <class DrawFn>
+void drawCaptionButton(TSeSkinObject& object, const TSeCaptionButton& button, bool active, std::uint8_t state,
+                       TCanvas& canvas, const TSeBitmapLink* plain, const TSeBitmapLink* current,
+                       const TSeBitmapLink* hot, const TSeBitmapLink* pressed, DrawFn draw)
+{
+    if (!object.Visible() || object.Width() <= 0 || object.Height() <= 0 || drawFormIcon(object, button, canvas))
+        return;
+    if (!active) {
+        setChildrenState(object, SeStateDisabled);
+        draw(plain);
+        return;
+    }
+    switch (button.look) {
+    case TSeButtonLook::Normal:
+        setChildrenState(object, state);
+        draw(current);
+        break;
+    case TSeButtonLook::Hot:
+        setChildrenState(object, SeStateHot);
+        drawInactiveTree(object, [&] { draw(hot->IsValid() ? hot : plain); });
+        break;
+    case TSeButtonLook::Pressed:
+        setChildrenState(object, SeStatePressed);
+        drawInactiveTree(object, [&] { draw(pressed->IsValid() ? pressed : plain); });
+        break;
+    }
+}
+
 } // namespace
 
 // ---- TSeSystemButton -------------------------------------------------------------------------
@@ -202,28 +232,8 @@ void TSeSystemButton::ApplyState(std::uint8_t code)
 
 void TSeSystemButton::Draw(TCanvas& canvas)
 {
-    if (!Visible() || Width() <= 0 || Height() <= 0 || drawFormIcon(*this, button_, canvas))
-        return;
-    if (!active_) {
-        setChildrenState(*this, SeStateDisabled);
-        DrawWithLink(canvas, Bitmap());
-        return;
-    }
-    switch (button_.look) {
-    case TSeButtonLook::Normal:
-        setChildrenState(*this, state_);
-        DrawWithLink(canvas, CurrentLink());
-        break;
-    case TSeButtonLook::Hot:
-        setChildrenState(*this, SeStateHot);
-        drawInactiveTree(*this, [&] { DrawWithLink(canvas, bitmapHot_->IsValid() ? bitmapHot_.get() : Bitmap()); });
-        break;
-    case TSeButtonLook::Pressed:
-        setChildrenState(*this, SeStatePressed);
-        drawInactiveTree(*this,
-                         [&] { DrawWithLink(canvas, bitmapPressed_->IsValid() ? bitmapPressed_.get() : Bitmap()); });
-        break;
-    }
+    drawCaptionButton(*this, button_, active_, state_, canvas, Bitmap(), CurrentLink(), bitmapHot_.get(), bitmapPressed_.get(),
+                      [&](const TSeBitmapLink* link) { DrawWithLink(canvas, link); });
 }
 
 void TSeSystemButton::MouseEnter() { mouseEnter(*this, button_); }
@@ -276,27 +286,8 @@ void TSeSysButtonSkinObject::ApplyState(std::uint8_t code)
 
 void TSeSysButtonSkinObject::Draw(TCanvas& canvas)
 {
-    if (!Visible() || Width() <= 0 || Height() <= 0 || drawFormIcon(*this, button_, canvas))
-        return;
-    if (!active_) {
-        setChildrenState(*this, SeStateDisabled);
-        DrawWithLink(canvas, Bitmap());
-        return;
-    }
-    switch (button_.look) {
-    case TSeButtonLook::Normal:
-        setChildrenState(*this, state_);
-        DrawWithLink(canvas, CurrentLink());
-        break;
-    case TSeButtonLook::Hot:
-        setChildrenState(*this, SeStateHot);
-        drawInactiveTree(*this, [&] { DrawWithLink(canvas, bitmapHover_->IsValid() ? bitmapHover_.get() : Bitmap()); });
-        break;
-    case TSeButtonLook::Pressed:
-        setChildrenState(*this, SeStatePressed);
-        drawInactiveTree(*this, [&] { DrawWithLink(canvas, bitmapDown_->IsValid() ? bitmapDown_.get() : Bitmap()); });
-        break;
-    }
+    drawCaptionButton(*this, button_, active_, state_, canvas, Bitmap(), CurrentLink(), bitmapHover_.get(), bitmapDown_.get(),
+                      [&](const TSeBitmapLink* link) { DrawWithLink(canvas, link); });
 }
 
 void TSeSysButtonSkinObject::MouseEnter() { mouseEnter(*this, button_); }
