@@ -7,6 +7,7 @@
 #include "ui/Application.h"
 #include "ui/ComboBox.h"
 #include "ui/GraphicsFont.h"
+#include "ui/PopupTracking.h"
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
@@ -113,10 +114,6 @@ int TrackComboDropDown(TComboBox* combo, RECT screenRect, int selected)
     auto window = std::make_unique<TComboListWindow>(combo, selected);
     window->SetBounds(screenRect.left, screenRect.top, RectWidth(screenRect), RectHeight(screenRect));
     window->HandleNeeded();
-    HWND hwnd = window->Handle();
-    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    UpdateWindow(hwnd);
-    SetCapture(hwnd);
 
     bool done = false;
     int chosen = -1;
@@ -124,8 +121,7 @@ int TrackComboDropDown(TComboBox* combo, RECT screenRect, int selected)
         chosen = row;
         done = true;
     };
-    auto previousFilter = Application->MessageFilter;
-    Application->MessageFilter = [&](MSG& msg) {
+    auto filter = [&](MSG& msg) {
         switch (msg.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
@@ -176,10 +172,8 @@ int TrackComboDropDown(TComboBox* combo, RECT screenRect, int selected)
         default:
             break;
         }
-        if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
-            POINT p{short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))};
-            ClientToScreen(msg.hwnd, &p);
-            int row = window->rowAt(window->ScreenToClient(p));
+        if (IsMouseMessage(msg.message)) {
+            int row = window->rowAt(window->ScreenToClient(MouseMessageScreenPoint(msg)));
             switch (msg.message) {
             case WM_MOUSEMOVE:
                 if (row >= 0)
@@ -204,21 +198,6 @@ int TrackComboDropDown(TComboBox* combo, RECT screenRect, int selected)
             done = true;
         return false;
     };
-    auto finish = [&] {
-        Application->MessageFilter = previousFilter;
-        if (GetCapture() == hwnd)
-            ReleaseCapture();
-    };
-    try {
-        while (!done && !Application->Terminated() && IsWindow(hwnd)) {
-            Application->HandleMessage();
-            if (GetCapture() != hwnd && IsWindow(hwnd))
-                done = true;
-        }
-    } catch (...) {
-        finish();
-        throw;
-    }
-    finish();
+    TrackPopupWindow(window->Handle(), filter, done);
     return chosen;
 }

@@ -89,6 +89,14 @@ void TEdit::SetPasswordChar(char16_t value)
     Invalidate();
 }
 
+void TEdit::SetHideSelection(bool value)
+{
+    if (value == hideSelection_)
+        return;
+    hideSelection_ = value;
+    Invalidate();
+}
+
 void TEdit::Change()
 {
     if (OnChange)
@@ -477,7 +485,7 @@ void TEdit::Paint()
         c->Font()->SetColor(clGrayText);
     c->Brush()->SetStyle(bsClear);
     c->TextOut(x0, y, Utf16ToUtf8(shown));
-    if (!Focused() || buffer_.SelLength() == 0)
+    if ((hideSelection_ && !Focused()) || buffer_.SelLength() == 0)
         return;
     int start = buffer_.SelStart();
     int end = start + buffer_.SelLength();

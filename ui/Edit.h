@@ -24,6 +24,9 @@ public:
     char16_t PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char16_t value);
     bool AutoSelect = true;
+    // Off: the selection stays lit while another control has the focus.
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
 
     int SelStart() const { return buffer_.SelStart(); }
     void SetSelStart(int value);
@@ -72,6 +75,7 @@ private:
 
     TEditBuffer buffer_;
     bool readOnly_ = false;
+    bool hideSelection_ = true;
     char16_t passwordChar_ = 0;
     char16_t pendingHighSurrogate_ = 0;
     int scrollX_ = 0;
