@@ -11,3 +11,8 @@ void UseManualClock(std::uint64_t startMs);
 void AdvanceManualClock(std::uint64_t ms);
 void UseRealClock();
 bool ManualClockInUse();
+// With the manual clock, a loop that would wait for the next timer jumps
+// the clock there instead, so that a test can hold a button through a
+// nested loop's repeats. Off by default.
+void SetManualClockSkipsIdleWaits(bool skip);
+bool ManualClockSkipsIdleWaits();

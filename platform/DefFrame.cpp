@@ -1,6 +1,7 @@
 #include "platform/DefFrame.h"
 
 #include "platform/RectMath.h"
+#include "platform/ScrollBarState.h"
 #include "platform/WindowPaint.h"
 #include "platform/WindowTable.h"
 
@@ -217,6 +218,9 @@ LRESULT DefFrameNcMouse(HWND hwnd, UINT msg, WPARAM hit, LPARAM screenPoint)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | WPARAM(code - HTLEFT + WMSZ_LEFT), screenPoint);
         } else if (code == HTSYSMENU) {
             SendMessage(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU, screenPoint);
+        } else if (code == HTVSCROLL || code == HTHSCROLL) {
+            TrackScrollBar(hwnd, code == HTVSCROLL ? SB_VERT : SB_HORZ,
+                           POINT{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)});
         }
         return 0;
     case WM_NCLBUTTONDBLCLK:
@@ -228,6 +232,9 @@ LRESULT DefFrameNcMouse(HWND hwnd, UINT msg, WPARAM hit, LPARAM screenPoint)
                         screenPoint);
         else if (code == HTSYSMENU)
             SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, screenPoint);
+        else if (code == HTVSCROLL || code == HTHSCROLL)
+            TrackScrollBar(hwnd, code == HTVSCROLL ? SB_VERT : SB_HORZ,
+                           POINT{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)});
         return 0;
     default:
         return 0;

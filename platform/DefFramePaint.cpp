@@ -6,6 +6,7 @@
 #include "platform/DefFrame.h"
 
 #include "platform/RectMath.h"
+#include "platform/ScrollBarState.h"
 #include "platform/WindowPaint.h"
 #include "platform/WindowTable.h"
 
@@ -197,27 +198,8 @@ void paintCaption(HDC dc, const Window& w, const FrameLayout& f, bool active)
 
 void paintScrollBars(HDC dc, const Window& w, const FrameLayout& f)
 {
-    auto paintBar = [&](const RECT& bar, bool vertical) {
-        if (IsEmpty(bar))
-            return;
-        int arrow = vertical ? std::min(GetSystemMetrics(SM_CYVSCROLL), Height(bar) / 2)
-                             : std::min(GetSystemMetrics(SM_CXHSCROLL), Width(bar) / 2);
-        RECT first = bar, second = bar, track = bar;
-        if (vertical) {
-            first.bottom = bar.top + arrow;
-            second.top = bar.bottom - arrow;
-            track = RECT{bar.left, first.bottom, bar.right, second.top};
-        } else {
-            first.right = bar.left + arrow;
-            second.left = bar.right - arrow;
-            track = RECT{first.right, bar.top, second.left, bar.bottom};
-        }
-        fillWithSysColor(dc, track, COLOR_SCROLLBAR);
-        DrawFrameControl(dc, &first, DFC_SCROLL, vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT);
-        DrawFrameControl(dc, &second, DFC_SCROLL, vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT);
-    };
-    paintBar(f.verticalScroll, true);
-    paintBar(f.horizontalScroll, false);
+    PaintScrollBar(dc, w, SB_VERT);
+    PaintScrollBar(dc, w, SB_HORZ);
     if (!IsEmpty(f.verticalScroll) && !IsEmpty(f.horizontalScroll)) {
         RECT corner{f.verticalScroll.left, f.horizontalScroll.top, f.verticalScroll.right, f.horizontalScroll.bottom};
         fillWithSysColor(dc, corner, COLOR_3DFACE);

@@ -1,6 +1,7 @@
 // Sending, posting, retrieving and dispatching messages.
 
 #include "platform/Backend.h"
+#include "platform/Clock.h"
 #include "platform/InputRouting.h"
 #include "platform/MessageQueue.h"
 #include "platform/Timers.h"
@@ -148,7 +149,12 @@ BOOL WaitMessage()
     CurrentBackend().pumpEvents();
     if (anythingWaiting())
         return TRUE;
-    CurrentBackend().waitEvents(MillisecondsToNextTimer());
+    int untilTimer = MillisecondsToNextTimer();
+    if (untilTimer > 0 && ManualClockInUse() && ManualClockSkipsIdleWaits()) {
+        AdvanceManualClock(std::uint64_t(untilTimer));
+        return TRUE;
+    }
+    CurrentBackend().waitEvents(untilTimer);
     return TRUE;
 }
 

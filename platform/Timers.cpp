@@ -53,6 +53,7 @@ UINT clampInterval(UINT ms)
 struct ClockState {
     std::atomic<bool> manual{false};
     std::atomic<std::uint64_t> manualNow{0};
+    std::atomic<bool> skipIdleWaits{false};
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 };
 
@@ -95,6 +96,16 @@ void UseRealClock()
 bool ManualClockInUse()
 {
     return clockState().manual;
+}
+
+void SetManualClockSkipsIdleWaits(bool skip)
+{
+    clockState().skipIdleWaits = skip;
+}
+
+bool ManualClockSkipsIdleWaits()
+{
+    return clockState().skipIdleWaits;
 }
 
 DWORD GetTickCount()

@@ -326,6 +326,54 @@ constexpr UINT MB_ICONASTERISK = 0x00000040;
 
 constexpr int HELPINFO_WINDOW = 1;
 
+// ---- Scroll bars -------------------------------------------------------------------------------------
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_CTL = 2;
+constexpr int SB_BOTH = 3;
+
+// Request codes in LOWORD(wParam) of WM_HSCROLL and WM_VSCROLL.
+constexpr WORD SB_LINEUP = 0;
+constexpr WORD SB_LINELEFT = 0;
+constexpr WORD SB_LINEDOWN = 1;
+constexpr WORD SB_LINERIGHT = 1;
+constexpr WORD SB_PAGEUP = 2;
+constexpr WORD SB_PAGELEFT = 2;
+constexpr WORD SB_PAGEDOWN = 3;
+constexpr WORD SB_PAGERIGHT = 3;
+constexpr WORD SB_THUMBPOSITION = 4;
+constexpr WORD SB_THUMBTRACK = 5;
+constexpr WORD SB_TOP = 6;
+constexpr WORD SB_LEFT = 6;
+constexpr WORD SB_BOTTOM = 7;
+constexpr WORD SB_RIGHT = 7;
+constexpr WORD SB_ENDSCROLL = 8;
+
+constexpr UINT SIF_RANGE = 0x0001;
+constexpr UINT SIF_PAGE = 0x0002;
+constexpr UINT SIF_POS = 0x0004;
+constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+constexpr UINT SIF_TRACKPOS = 0x0010;
+constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
+constexpr UINT ESB_ENABLE_BOTH = 0x0000;
+constexpr UINT ESB_DISABLE_BOTH = 0x0003;
+constexpr UINT ESB_DISABLE_LEFT = 0x0001;
+constexpr UINT ESB_DISABLE_RIGHT = 0x0002;
+constexpr UINT ESB_DISABLE_UP = 0x0001;
+constexpr UINT ESB_DISABLE_DOWN = 0x0002;
+constexpr UINT ESB_DISABLE_LTUP = ESB_DISABLE_LEFT;
+constexpr UINT ESB_DISABLE_RTDN = ESB_DISABLE_RIGHT;
+
+constexpr LONG OBJID_CLIENT = LONG(0xFFFFFFFC);
+constexpr LONG OBJID_VSCROLL = LONG(0xFFFFFFFB);
+constexpr LONG OBJID_HSCROLL = LONG(0xFFFFFFFA);
+
+constexpr DWORD STATE_SYSTEM_UNAVAILABLE = 0x00000001;
+constexpr DWORD STATE_SYSTEM_PRESSED = 0x00000008;
+constexpr DWORD STATE_SYSTEM_INVISIBLE = 0x00008000;
+constexpr DWORD STATE_SYSTEM_OFFSCREEN = 0x00010000;
+
 // ---- Structures -------------------------------------------------------------------------------------
 struct MSG {
     HWND hwnd = nullptr;
@@ -422,6 +470,28 @@ struct MONITORINFO {
     RECT rcMonitor{};
     RECT rcWork{};
     DWORD dwFlags = 0;
+};
+
+struct SCROLLINFO {
+    UINT cbSize = sizeof(SCROLLINFO);
+    UINT fMask = 0;
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+    int nTrackPos = 0;
+};
+
+// rgstate: the bar, the first arrow, the page-up area, the thumb, the
+// page-down area, the second arrow.
+struct SCROLLBARINFO {
+    DWORD cbSize = sizeof(SCROLLBARINFO);
+    RECT rcScrollBar{}; // screen coordinates
+    int dxyLineButton = 0;
+    int xyThumbTop = 0;    // from the bar's top (or left) edge
+    int xyThumbBottom = 0;
+    int reserved = 0;
+    DWORD rgstate[6] = {};
 };
 
 struct NONCLIENTMETRICS {
@@ -607,6 +677,22 @@ void* GlobalLock(HGLOBAL memory);
 BOOL GlobalUnlock(HGLOBAL memory);
 HGLOBAL GlobalFree(HGLOBAL memory); // null on success
 std::size_t GlobalSize(HGLOBAL memory);
+
+// ---- Scroll bars of a window (SB_HORZ, SB_VERT) ---------------------------------------------------------
+// Returns the new position. A bar whose content fits hides, or shows
+// disabled with SIF_DISABLENOSCROLL; it shows again when it no longer fits.
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw);
+// FALSE for a window that has no such bar.
+BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
+int GetScrollPos(HWND hwnd, int bar);
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
+BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
+// Adds or removes WS_VSCROLL/WS_HSCROLL; the client area follows.
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
+// FALSE when the arrows already were as asked.
+BOOL EnableScrollBar(HWND hwnd, UINT bar, UINT arrows);
+BOOL GetScrollBarInfo(HWND hwnd, LONG object, SCROLLBARINFO* info);
 
 // ---- Metrics, monitors, system --------------------------------------------------------------------------
 int GetSystemMetrics(int index);

@@ -9,6 +9,7 @@
 
 #include "platform/PixelBuffer.h"
 #include "platform/Region.h"
+#include "platform/ScrollBarState.h"
 #include "platform/WinUser.h"
 
 #include <memory>
@@ -59,6 +60,7 @@ struct Window {
     bool restoreToMaximized = false;
     bool frameActive = false; // the frame is drawn active (WM_NCACTIVATE)
     LRESULT pressedFrameButton = 0; // HTCLOSE, ... while the button is held
+    std::optional<ScrollBarData> scrollBars[2]; // SB_HORZ, SB_VERT
     bool messageOnly = false;
     bool destroying = false;
     bool created = false; // WM_NCCREATE accepted
