@@ -13,6 +13,8 @@
 #include "ui/Label.h"
 #include "ui/ListView.h"
 
+#include "platform/WinUser.h"
+
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -24,6 +26,18 @@ namespace {
 
 constexpr int kFolderImage = 0;
 constexpr int kFileImage = 1;
+// Letters typed closer together than this extend one prefix.
+constexpr DWORD kTypeAheadPause = 1000;
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
+{
+    if (prefix.size() > text.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    return true;
+}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -155,12 +169,29 @@ void TFileChooserForm::buildControls()
     fileList_->Columns()->Add()->SetCaption("Modified");
     fileList_->Columns()->Items(2)->SetWidth(136);
     fileList_->OnSelectItem = [this](TObject*, TListItem* item, bool selected) { fileSelected(item, selected); };
-    fileList_->OnDblClick = [this](TObject*) { activateSelected(); };
+    fileList_->OnDblClick = [this](TObject*) {
+        // Only a double click on the selected row opens it, not one on the
+        // header or the empty space below the rows.
+        POINT cursor;
+        GetCursorPos(&cursor);
+        TPoint p = fileList_->ScreenToClient(cursor);
+        TListItem* hit = fileList_->GetItemAt(p.x, p.y);
+        if (hit && hit == fileList_->Selected())
+            activateSelected();
+    };
     fileList_->OnKeyDown = [this](TObject*, WORD& key, TShiftState) {
+        // Moving by keys starts a fresh prefix for the next letters typed.
+        if (key == VK_BACK || key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB ||
+            (key >= VK_PRIOR && key <= VK_DOWN))
+            typedPrefix_.clear();
         if (key == VK_BACK) {
             OpenParentFolder();
             key = 0;
         }
+    };
+    fileList_->OnKeyPress = [this](TObject*, char& key) {
+        typeAhead(key);
+        key = 0;
     };
 
     label("File &name:", 10, 254);
@@ -214,6 +245,7 @@ bool TFileChooserForm::ShowFolder(const std::string& folder)
         folder_.pop_back();
     folderLabel_->SetCaption(folder_);
     customPattern_.clear();
+    typedPrefix_.clear();
     fillList();
     return true;
 }
@@ -271,9 +303,50 @@ bool TFileChooserForm::isFolder(const TListItem* item) const
 
 void TFileChooserForm::OpenParentFolder()
 {
-    fs::path parent = fs::path(folder_).parent_path();
-    if (!parent.empty() && parent.string() != folder_)
-        ShowFolder(parent.string());
+    fs::path current(folder_);
+    fs::path parent = current.parent_path();
+    // Coming up, the folder just left stays the selected row.
+    if (!parent.empty() && parent.string() != folder_ && ShowFolder(parent.string()))
+        selectEntry(current.filename().string());
+}
+
+void TFileChooserForm::selectEntry(const std::string& name)
+{
+    TListItems* items = fileList_->Items();
+    for (int i = 0; i < items->Count(); ++i)
+        if (items->Item(i)->Caption() == name) {
+            fileList_->SetSelected(items->Item(i));
+            fileList_->MakeVisible(items->Item(i));
+            return;
+        }
+}
+
+void TFileChooserForm::typeAhead(char key)
+{
+    if (static_cast<unsigned char>(key) < ' ')
+        return;
+    DWORD now = GetTickCount();
+    if (now - lastTypedAt_ > kTypeAheadPause)
+        typedPrefix_.clear();
+    lastTypedAt_ = now;
+    typedPrefix_ += key;
+    // One letter pressed again steps to the next row with it; a longer
+    // prefix may still match the row already selected.
+    bool repeated = typedPrefix_.size() > 1 &&
+                    typedPrefix_.find_first_not_of(typedPrefix_.front()) == std::string::npos;
+    std::string wanted = repeated ? typedPrefix_.substr(0, 1) : typedPrefix_;
+    TListItems* items = fileList_->Items();
+    int count = items->Count();
+    int current = fileList_->ItemIndex();
+    int first = typedPrefix_.size() == 1 || repeated ? current + 1 : std::max(current, 0);
+    for (int n = 0; n < count; ++n) {
+        TListItem* item = items->Item((first + n + count) % count);
+        if (StartsWithIgnoringCase(item->Caption(), wanted)) {
+            fileList_->SetSelected(item);
+            fileList_->MakeVisible(item);
+            return;
+        }
+    }
 }
 
 void TFileChooserForm::fileSelected(TListItem* item, bool selected)

@@ -37,6 +37,7 @@ public:
     TEdit* FileNameEdit() const { return fileNameEdit_; }
     TComboBox* FilterCombo() const { return filterCombo_; }
     TButton* UpButton() const { return upButton_; }
+    TButton* OkButton() const { return okButton_; }
 
 protected:
     void DoShow() override;
@@ -54,6 +55,10 @@ private:
     std::vector<std::string> activePatterns() const;
     void fileSelected(TListItem* item, bool selected);
     void activateSelected();
+    // Selects the row named `name`, if listed, and scrolls it into view.
+    void selectEntry(const std::string& name);
+    // Letters typed in the list pick the next row starting with them.
+    void typeAhead(char key);
 
     TOpenDialog& dialog_;
     std::string folder_;
@@ -61,6 +66,8 @@ private:
     std::string chosenPath_;
     int filterIndex_ = 1;
     std::vector<Entry> entries_;
+    std::string typedPrefix_;
+    DWORD lastTypedAt_ = 0;
     TLabel* folderLabel_ = nullptr;
     TButton* upButton_ = nullptr;
     TListView* fileList_ = nullptr;

@@ -202,13 +202,14 @@ TEST_F(FileDialogTest, KeyboardAloneWalksTheFoldersAndPicksAFile)
     dialog.SetOptions({ofFileMustExist});
     dialog.SetInitialDir((root / "sub").string());
     std::string parentFolder;
+    std::string selectedAfterBack;
     script({
         [&] { chooser()->FileList()->SetFocus(); },
         [&] { backend().pressKey(VK_BACK); },
         [&] {
             parentFolder = chooser()->Folder();
-            backend().pressKey(VK_DOWN); // Beta
-            backend().pressKey(VK_DOWN); // sub
+            // The folder just left is the selected row.
+            selectedAfterBack = chooser()->FileList()->Selected() ? chooser()->FileList()->Selected()->Caption() : "";
             backend().pressKey(VK_DOWN); // a.wav
         },
         [&] { backend().pressKey(VK_RETURN); },
@@ -216,6 +217,7 @@ TEST_F(FileDialogTest, KeyboardAloneWalksTheFoldersAndPicksAFile)
     EXPECT_TRUE(dialog.Execute());
     EXPECT_TRUE(scriptDone());
     EXPECT_EQ(parentFolder, root.string());
+    EXPECT_EQ(selectedAfterBack, "sub");
     EXPECT_EQ(dialog.FileName(), (root / "a.wav").string());
 }
 
@@ -251,6 +253,70 @@ TEST_F(FileDialogTest, SaveAsksBeforeReplacingAndOpenRefusesMissingFiles)
     EXPECT_FALSE(open.Execute());
     ASSERT_EQ(messageBoxes.size(), 1u);
     EXPECT_NE(messageBoxes[0].text.find("File not found"), std::string::npos);
+}
+
+TEST_F(FileDialogTest, LettersTypedInTheListPickRowsByTheirStart)
+{
+    for (const char* name : {"bass.wav", "Bell.mp3"})
+        std::ofstream(root / name) << "data";
+    TOpenDialog dialog(nullptr);
+    dialog.SetFilter(kSoundFilter);
+    dialog.SetInitialDir(root.string());
+    // Rows: Beta, sub, a.wav, B.mp3, bass.wav, Bell.mp3.
+    std::vector<std::string> picked;
+    auto note = [&] {
+        TListItem* selected = chooser()->FileList()->Selected();
+        picked.push_back(selected ? selected->Caption() : "(none)");
+    };
+    script({
+        [&] { chooser()->FileList()->SetFocus(); },
+        [&] { backend().typeText("b"); },
+        note,
+        [&] { backend().typeText("b"); }, // the same letter again: the next row with it
+        note,
+        [&] { advance(1500); },
+        [&] { backend().typeText("be"); }, // after a pause: a new prefix, from the row selected
+        note,
+        [&] {
+            // A moving key ends the prefix: "l" alone then matches nothing.
+            backend().pressKey(VK_HOME);
+            backend().typeText("l");
+        },
+        note,
+        [&] { backend().pressKey(VK_ESCAPE); },
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_TRUE(scriptDone());
+    EXPECT_EQ(picked, (std::vector<std::string>{"Beta", "B.mp3", "Bell.mp3", "Beta"}));
+}
+
+TEST_F(FileDialogTest, ADoubleClickOnTheHeadersOpensNothing)
+{
+    TOpenDialog dialog(nullptr);
+    dialog.SetFilter(kSoundFilter);
+    dialog.SetInitialDir(root.string());
+    std::string folderAfter;
+    script({
+        [&] {
+            TPoint file = fileRowPoint(2); // a.wav
+            backend().click(file.x, file.y);
+        },
+        [&] { advance(1000); },
+        [&] {
+            TPoint header = fileRowPoint(-1);
+            backend().click(header.x, header.y);
+            backend().click(header.x, header.y);
+        },
+        [&] {
+            if (!chooser())
+                return;
+            folderAfter = chooser()->Folder();
+            backend().pressKey(VK_ESCAPE);
+        },
+    });
+    EXPECT_FALSE(dialog.Execute()) << dialog.FileName();
+    EXPECT_TRUE(scriptDone());
+    EXPECT_EQ(folderAfter, root.string());
 }
 
 } // namespace
