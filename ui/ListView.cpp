@@ -5,6 +5,7 @@
 
 #include "ui/FontMetrics.h"
 #include "ui/ImageList.h"
+#include "ui/NativeScrollBar.h"
 
 #include "platform/Gdi.h"
 
@@ -45,6 +46,12 @@ void TListView::CreateParams(TCreateParams& params)
     TCustomControl::CreateParams(params);
     if (borderStyle_ == bsSingle)
         params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TListView::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    syncScrollBar();
 }
 
 // ---- Properties --------------------------------------------------------------------------------
@@ -251,10 +258,28 @@ void TListView::handleHorizontalScroll(WORD code, int position)
     }
 }
 
+// A bar that comes or goes changes the client area, and with it the other
+// bar's page: a second pass settles it.
 void TListView::syncScrollBar()
 {
-    // Positions are whole rows; the native bar shows them once the window
-    // system offers one (until then the view scrolls by wheel and keys).
+    if (!HandleAllocated() || syncingScrollBars_ || ComponentState().Contains(csDestroying))
+        return;
+    syncingScrollBars_ = true;
+    for (int pass = 0; pass < 3; ++pass) {
+        int width = ClientWidth(), height = ClientHeight();
+        int top = std::clamp(topIndex_, 0, maxTopIndex());
+        int left = std::clamp(scrollLeft_, 0, maxScrollLeft());
+        if (top != topIndex_ || left != scrollLeft_) {
+            topIndex_ = top;
+            scrollLeft_ = left;
+            Invalidate();
+        }
+        SetNativeScrollBar(Handle(), SB_VERT, items_->Count(), VisibleRowCount(), topIndex_);
+        SetNativeScrollBar(Handle(), SB_HORZ, totalColumnWidth(), ClientWidth(), scrollLeft_);
+        if (width == ClientWidth() && height == ClientHeight())
+            break;
+    }
+    syncingScrollBars_ = false;
 }
 
 void TListView::Resize()
@@ -381,6 +406,10 @@ void TListView::WndProc(TMessage& m)
     case WM_HSCROLL:
         handleHorizontalScroll(LOWORD(m.WParam), short(HIWORD(m.WParam)));
         m.Result = 0;
+        return;
+    case WM_SIZE:
+        TCustomControl::WndProc(m);
+        syncScrollBar();
         return;
     case LVM_SCROLL: {
         // Rows move only whole; a part of a row rounds towards the move.

@@ -42,7 +42,8 @@ public:
     void SetRowSelect(bool value);
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool value);
-    // The look of the scroll bars is the platform's; kept for definitions.
+    // Flat scroll bars are the window's own native bars here; kept for
+    // definitions.
     bool FlatScrollBars = false;
 
     TListItem* Selected() const { return selected_; }
@@ -83,6 +84,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void Paint() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -112,4 +114,5 @@ private:
     TListItem* selected_ = nullptr;
     int topIndex_ = 0;
     int scrollLeft_ = 0;
+    bool syncingScrollBars_ = false;
 };

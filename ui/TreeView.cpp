@@ -6,6 +6,7 @@
 #include "ui/FontMetrics.h"
 #include "ui/GraphicsFont.h"
 #include "ui/ImageList.h"
+#include "ui/NativeScrollBar.h"
 
 #include "platform/Gdi.h"
 
@@ -46,6 +47,12 @@ void TTreeView::CreateParams(TCreateParams& params)
     TCustomControl::CreateParams(params);
     if (borderStyle_ == bsSingle)
         params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TTreeView::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    syncScrollBar();
 }
 
 // ---- Properties ---------------------------------------------------------------------------------
@@ -259,7 +266,29 @@ void TTreeView::ScrollTo(int row)
     if (row == topRow_)
         return;
     topRow_ = row;
+    syncScrollBar();
     Invalidate();
+}
+
+// Only rows scroll: the bar is vertical. Showing or hiding it changes the
+// client area, which a second pass takes in.
+void TTreeView::syncScrollBar()
+{
+    if (!HandleAllocated() || syncingScrollBar_ || ComponentState().Contains(csDestroying))
+        return;
+    syncingScrollBar_ = true;
+    for (int pass = 0; pass < 2; ++pass) {
+        int height = ClientHeight();
+        int top = std::clamp(topRow_, 0, maxTopRow());
+        if (top != topRow_) {
+            topRow_ = top;
+            Invalidate();
+        }
+        SetNativeScrollBar(Handle(), SB_VERT, RowCount(), VisibleRowCount(), topRow_);
+        if (height == ClientHeight())
+            break;
+    }
+    syncingScrollBar_ = false;
 }
 
 void TTreeView::ScrollIntoView(const TTreeNode* node)
@@ -303,6 +332,7 @@ void TTreeView::NodesChanged()
     if (ComponentState().Contains(csDestroying))
         return;
     topRow_ = std::clamp(topRow_, 0, maxTopRow());
+    syncScrollBar();
     Invalidate();
 }
 
@@ -433,6 +463,10 @@ void TTreeView::WndProc(TMessage& m)
     case WM_VSCROLL:
         handleScrollMessage(LOWORD(m.WParam), short(HIWORD(m.WParam)));
         m.Result = 0;
+        return;
+    case WM_SIZE:
+        TCustomControl::WndProc(m);
+        syncScrollBar();
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

@@ -102,6 +102,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void Paint() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void KeyPress(char& key) override;
@@ -123,6 +124,7 @@ private:
     void pressAt(int x, int y, UINT msg);
     void moveSelection(TTreeNode* node);
     void handleScrollMessage(WORD code, int position);
+    void syncScrollBar();
     void paintRow(TCanvas* canvas, TTreeNode* node, const TRect& rowRect, bool focused);
     void paintLines(HDC dc, const TTreeNode* node, const TRect& rowRect);
     void paintButton(HDC dc, const TTreeNode* node);
@@ -138,4 +140,5 @@ private:
     bool showButtons_ = true;
     bool showRoot_ = true;
     int topRow_ = 0;
+    bool syncingScrollBar_ = false;
 };
