@@ -18,6 +18,7 @@ class TPicture;
 class TBitmap;
 class TStream;
 class TSeBitmapLink;
+class TSeByteReader;
 
 class TSeBitmap : public TPersistent {
 public:
@@ -81,6 +82,9 @@ public:
     // the stream still holds before allocating.
     void ReadFrom(TStream& stream);
     void WriteTo(TStream& stream) const;
+    // The same record from memory, with pixels near `keyColour` turned into
+    // the key on the way in.
+    void ReadFrom(TSeByteReader& in, Pixel keyColour);
 
     // Takes size and picture (made opaque) of a graphic or another bitmap.
     void CloneFrom(const TGraphic* graphic);

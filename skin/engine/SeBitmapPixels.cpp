@@ -4,6 +4,7 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
+#include "skin/engine/SeByteReader.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeStreamIo.h"
 #include "ui/Exception.h"
@@ -206,6 +207,24 @@ void TSeBitmap::ReadFrom(TStream& stream)
     RequireBytes(stream, bytes, "bitmap pixels");
     Allocate(width, height);
     stream.ReadBuffer(bits_, bytes);
+}
+
+void TSeBitmap::ReadFrom(TSeByteReader& in, Pixel keyColour)
+{
+    std::string name = in.ReadStreamString();
+    const std::int32_t width = in.ReadInt32();
+    const std::int32_t height = in.ReadInt32();
+    if (width < 0 || height < 0 || width > MaxBitmapSide || height > MaxBitmapSide)
+        throw EReadError("Corrupt skin stream: bitmap \"" + name + "\" claims the size " + std::to_string(width) +
+                         " x " + std::to_string(height));
+    name_ = std::move(name);
+    if (width == 0 || height == 0)
+        return;
+    const std::int64_t bytes = std::int64_t(width) * height * 4;
+    in.Require(bytes, "bitmap pixels");
+    Allocate(width, height);
+    std::memcpy(bits_, in.Take(std::size_t(bytes)), std::size_t(bytes));
+    KeyOutColor(keyColour);
 }
 
 void TSeBitmap::WriteTo(TStream& stream) const

@@ -1,5 +1,6 @@
 #include "skin/engine/SeComponentStream.h"
 
+#include "skin/engine/SeByteReader.h"
 #include "skin/engine/SeObjectText.h"
 #include "skin/engine/SeSkinClasses.h"
 #include "skin/engine/SeSkinObject.h"
@@ -9,6 +10,10 @@
 
 #include <cstring>
 #include <limits>
+#include <memory>
+#include <string_view>
+#include <typeindex>
+#include <unordered_map>
 
 namespace {
 
@@ -42,32 +47,20 @@ struct NestingGuard {
     ~NestingGuard() { --nesting; }
 };
 
-std::uint8_t readByte(TStream& stream)
+std::string_view readBlock(TSeByteReader& in, std::int64_t count)
 {
-    std::uint8_t b = 0;
-    if (stream.Read(&b, 1) != 1)
+    if (count < 0 || std::uint64_t(count) > in.Left())
         InvalidStreamOperation();
-    return b;
+    return std::string_view(reinterpret_cast<const char*>(in.Take(std::size_t(count))), std::size_t(count));
 }
 
-std::string readBytes(TStream& stream, std::int64_t count)
-{
-    if (count < 0 || count > BytesLeft(stream))
-        InvalidStreamOperation();
-    std::string text(std::size_t(count), '\0');
-    if (count > 0)
-        stream.ReadBuffer(text.data(), count);
-    return text;
-}
+std::string_view readShortString(TSeByteReader& in) { return readBlock(in, in.ReadByte()); }
 
-std::string readShortString(TStream& stream) { return readBytes(stream, readByte(stream)); }
-
-std::int64_t readLittleEndian(TStream& stream, int bytes)
+std::int64_t readLittleEndian(TSeByteReader& in, int bytes)
 {
-    std::uint8_t b[8] = {};
-    if (BytesLeft(stream) < bytes)
+    if (in.Left() < std::size_t(bytes))
         InvalidStreamOperation();
-    stream.ReadBuffer(b, bytes);
+    const std::uint8_t* b = in.Take(std::size_t(bytes));
     std::uint64_t v = 0;
     for (int i = bytes - 1; i >= 0; --i)
         v = v << 8 | b[i];
@@ -96,37 +89,83 @@ void writeShortString(TStream& stream, const std::string& text)
         stream.WriteBuffer(text.data(), std::int64_t(text.size()));
 }
 
-TSeValue readValue(TStream& stream)
+void setInteger(TSeValue& value, std::int64_t integer)
 {
-    TSeValue value;
-    switch (readByte(stream)) {
-    case vaNull: return value;
-    case vaInt8: return TSeValue::Integer(readLittleEndian(stream, 1));
-    case vaInt16: return TSeValue::Integer(readLittleEndian(stream, 2));
-    case vaInt32: return TSeValue::Integer(readLittleEndian(stream, 4));
-    case vaInt64: return TSeValue::Integer(readLittleEndian(stream, 8));
-    case vaString: return TSeValue::String(readShortString(stream));
-    case vaLString: return TSeValue::String(readBytes(stream, ReadInt32(stream)));
-    case vaIdent: return TSeValue::Ident(readShortString(stream));
-    case vaFalse: return TSeValue::Boolean(false);
-    case vaTrue: return TSeValue::Boolean(true);
+    value.type = TSeValueType::Integer;
+    value.integer = integer;
+}
+
+void setBoolean(TSeValue& value, bool boolean)
+{
+    value.type = TSeValueType::Boolean;
+    value.boolean = boolean;
+}
+
+void readValue(TSeByteReader& in, TSeValue& value)
+{
+    switch (in.ReadByte()) {
+    case vaNull: return;
+    case vaInt8: return setInteger(value, readLittleEndian(in, 1));
+    case vaInt16: return setInteger(value, readLittleEndian(in, 2));
+    case vaInt32: return setInteger(value, readLittleEndian(in, 4));
+    case vaInt64: return setInteger(value, readLittleEndian(in, 8));
+    case vaString:
+        value.type = TSeValueType::String;
+        value.text = readShortString(in);
+        return;
+    case vaLString:
+        value.type = TSeValueType::String;
+        value.text = readBlock(in, in.ReadInt32());
+        return;
+    case vaIdent:
+        value.type = TSeValueType::Ident;
+        value.text = readShortString(in);
+        return;
+    case vaFalse: return setBoolean(value, false);
+    case vaTrue: return setBoolean(value, true);
     case vaBinary: {
-        const std::string bytes = readBytes(stream, ReadInt32(stream));
+        const std::string_view bytes = readBlock(in, in.ReadInt32());
         value.type = TSeValueType::Binary;
-        value.bytes.assign(bytes.begin(), bytes.end());
-        return value;
+        const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
+        value.bytes.assign(first, first + bytes.size());
+        return;
     }
     case vaSet:
         value.type = TSeValueType::Set;
         for (;;) {
-            std::string item = readShortString(stream);
+            const std::string_view item = readShortString(in);
             if (item.empty())
-                return value;
-            value.items.push_back(std::move(item));
+                return;
+            value.items.emplace_back(item);
         }
     default: InvalidStreamOperation();
     }
 }
+
+// What WriteStreamedObject refuses; a text-form object is held to the same
+// limits as if it had gone through its binary form.
+void requireShortString(const std::string& text)
+{
+    if (text.size() > 255)
+        throw EWriteError("Invalid stream operation: name longer than 255 bytes");
+}
+
+void requireBinaryForm(const TSeStreamedObject& object)
+{
+    requireShortString(object.className);
+    requireShortString(object.name);
+    for (const auto& [name, value] : object.properties) {
+        requireShortString(name);
+        if (value.type == TSeValueType::Ident)
+            requireShortString(value.text);
+        else if (value.type == TSeValueType::Set)
+            for (const std::string& item : value.items)
+                requireShortString(item);
+    }
+}
+
+// Enough for every class's published properties.
+constexpr std::size_t TypicalPropertyCount = 48;
 
 void writeValue(TStream& stream, const TSeValue& value)
 {
@@ -180,30 +219,146 @@ void writeValue(TStream& stream, const TSeValue& value)
 
 constexpr char Signature[4] = {'T', 'P', 'F', '0'};
 
+void readSignature(TSeByteReader& in)
+{
+    if (in.Left() < 4 || std::memcmp(in.Take(4), Signature, 4) != 0)
+        InvalidStreamOperation();
+}
+
+// Walks a value without keeping it, raising wherever readValue would.
+void skipValue(TSeByteReader& in)
+{
+    switch (in.ReadByte()) {
+    case vaNull:
+    case vaFalse:
+    case vaTrue: return;
+    case vaInt8: readLittleEndian(in, 1); return;
+    case vaInt16: readLittleEndian(in, 2); return;
+    case vaInt32: readLittleEndian(in, 4); return;
+    case vaInt64: readLittleEndian(in, 8); return;
+    case vaString:
+    case vaIdent: readShortString(in); return;
+    case vaLString:
+    case vaBinary: readBlock(in, in.ReadInt32()); return;
+    case vaSet:
+        while (!readShortString(in).empty()) {
+        }
+        return;
+    default: InvalidStreamOperation();
+    }
+}
+
+// The whole component stream is checked before any property is set, so a
+// malformed stream raises the same error whatever its properties hold.
+void checkComponentStream(TSeByteReader in)
+{
+    readSignature(in);
+    readShortString(in);
+    readShortString(in);
+    while (!readShortString(in).empty())
+        skipValue(in);
+    if (in.ReadByte() != 0)
+        InvalidStreamOperation();
+}
+
+void clearValue(TSeValue& value)
+{
+    value.type = TSeValueType::Null;
+    value.integer = 0;
+    value.boolean = false;
+    value.text.clear();
+    value.items.clear();
+    value.bytes.clear();
+}
+
+// ClassName demangles on every call; a skin load asks for the same few
+// classes hundreds of times.
+const std::string& classNameOf(const TSeSkinObject& object)
+{
+    thread_local std::unordered_map<std::type_index, std::string> names;
+    const std::type_index type(typeid(object));
+    auto found = names.find(type);
+    if (found == names.end())
+        found = names.emplace(type, object.ClassName()).first;
+    return found->second;
+}
+
+void requireClass(const TSeSkinObject& object, std::string_view className)
+{
+    const std::string& expected = classNameOf(object);
+    if (className != expected)
+        throw EReadError("Invalid stream operation: " + std::string(className) + " where " + expected +
+                         " was announced");
+}
+
+// Finds a property by name. Streams list the properties in table order,
+// so the search starts just after the last one found (`next`) and nearly
+// always hits at once; names are unique in a table, so where it starts
+// does not change what it finds.
+const TSePropertyInfo& findProperty(const TSePropertyList& properties, std::size_t& next,
+                                    const std::string& objectName, std::string_view name)
+{
+    const std::size_t count = properties.size();
+    for (std::size_t step = 0; step < count; ++step) {
+        const std::size_t i = next + step < count ? next + step : next + step - count;
+        if (properties[i].name == name) {
+            next = i + 1;
+            return properties[i];
+        }
+    }
+    const std::string text(name);
+    throw EReadError("Error reading " + objectName + "." + text + ": Property " + text + " does not exist");
+}
+
+// One component stream, already checked, straight onto the object.
+void applyComponentStream(TSeByteReader& in, TSeSkinObject& object)
+{
+    readSignature(in);
+    requireClass(object, readShortString(in));
+    const std::string name(readShortString(in));
+    object.SetName(name);
+    const TSePropertyList& properties = object.Properties();
+    std::size_t next = 0;
+    TSeValue value;
+    for (;;) {
+        const std::string_view property = readShortString(in);
+        if (property.empty())
+            break;
+        clearValue(value);
+        readValue(in, value);
+        findProperty(properties, next, name, property).set(object, value);
+    }
+    in.ReadByte();
+}
+
 } // namespace
 
 void InvalidStreamOperation() { throw EReadError("Invalid stream operation"); }
 
-TSeStreamedObject ReadStreamedObject(TStream& stream)
+TSeStreamedObject ReadStreamedObject(TSeByteReader& in)
 {
-    char signature[4];
-    if (BytesLeft(stream) < 4)
-        InvalidStreamOperation();
-    stream.ReadBuffer(signature, 4);
-    if (std::memcmp(signature, Signature, 4) != 0)
-        InvalidStreamOperation();
+    readSignature(in);
     TSeStreamedObject object;
-    object.className = readShortString(stream);
-    object.name = readShortString(stream);
+    object.className = readShortString(in);
+    object.name = readShortString(in);
+    object.properties.reserve(TypicalPropertyCount);
     for (;;) {
-        std::string name = readShortString(stream);
+        const std::string_view name = readShortString(in);
         if (name.empty())
             break;
-        object.properties.emplace_back(std::move(name), readValue(stream));
+        readValue(in, object.properties.emplace_back(std::string(name), TSeValue{}).second);
     }
     // Skin objects carry their children in "Objects"; the child list is empty.
-    if (readByte(stream) != 0)
+    if (in.ReadByte() != 0)
         InvalidStreamOperation();
+    return object;
+}
+
+TSeStreamedObject ReadStreamedObject(TStream& stream)
+{
+    TSeStreamBytes bytes(stream);
+    TSeStreamedObject object = ReadStreamedObject(bytes.Reader());
+    bytes.Finish();
     return object;
 }
 
@@ -235,23 +390,12 @@ TSeStreamedObject CaptureObject(const TSeSkinObject& object)
 
 void ApplyObject(TSeSkinObject& object, const TSeStreamedObject& streamed)
 {
-    if (streamed.className != object.ClassName())
-        throw EReadError("Invalid stream operation: " + streamed.className + " where " + object.ClassName() +
-                         " was announced");
+    requireClass(object, streamed.className);
     object.SetName(streamed.name);
     const TSePropertyList& properties = object.Properties();
-    for (const auto& [name, value] : streamed.properties) {
-        const TSePropertyInfo* found = nullptr;
-        for (const TSePropertyInfo& property : properties)
-            if (property.name == name) {
-                found = &property;
-                break;
-            }
-        if (!found)
-            throw EReadError("Error reading " + streamed.name + "." + name + ": Property " + name +
-                             " does not exist");
-        found->set(object, value);
-    }
+    std::size_t next = 0;
+    for (const auto& [name, value] : streamed.properties)
+        findProperty(properties, next, streamed.name, name).set(object, value);
 }
 
 std::vector<std::uint8_t> SkinObjectToBinary(const TSeSkinObject& object)
@@ -278,56 +422,55 @@ std::vector<std::uint8_t> WriteObjectsValue(const TSeSkinObject& parent)
 void ReadObjectsValue(TSeSkinObject& parent, const std::vector<std::uint8_t>& bytes)
 {
     NestingGuard guard;
-    TMemoryStream stream;
-    if (!bytes.empty())
-        stream.WriteBuffer(bytes.data(), std::int64_t(bytes.size()));
-    stream.SetPosition(0);
+    TSeByteReader in(bytes.data(), bytes.size());
     if (bytes.size() < 4)
         InvalidStreamOperation();
-    const auto word = std::uint32_t(ReadInt32(stream));
+    const auto word = std::uint32_t(in.ReadInt32());
     const bool binary = (word & 0xF0000) == 0xF0000;
     const std::uint32_t count = binary ? (word & ~0xF0000u) : word;
     // Every record needs at least its class name's length word.
-    if (std::int64_t(count) * 4 > BytesLeft(stream))
+    if (std::uint64_t(count) * 4 > in.Left())
         InvalidStreamOperation();
     while (parent.ChildCount() > 0)
         delete parent.Child(parent.ChildCount() - 1);
     for (std::uint32_t i = 0; i < count; ++i)
-        ReadObjectRecord(stream, &parent, !binary);
-    if (BytesLeft(stream) != 0)
+        ReadObjectRecord(in, &parent, !binary);
+    if (!in.AtEnd())
         InvalidStreamOperation();
+}
+
+TSeSkinObject* ReadObjectRecord(TSeByteReader& in, TComponent* owner, bool textForm)
+{
+    const std::string className(in.ReadStreamStringView());
+    const TSeSkinObjectClass* cls = FindSkinObjectClass(className);
+    if (!cls)
+        throw EReadError("Class " + className + " not found");
+    if (textForm) {
+        const TSeStreamedObject streamed = TextToStreamedObject(in.ReadStreamStringView());
+        requireBinaryForm(streamed);
+        std::unique_ptr<TSeSkinObject> object(cls->create(owner));
+        ApplyObject(*object, streamed);
+        object->ApplyCharset(1);
+        return object.release();
+    }
+    const std::int32_t size = in.ReadInt32();
+    in.Require(size, "an object record");
+    TSeByteReader definition(in.Take(std::size_t(size)), std::size_t(size));
+    checkComponentStream(definition);
+    std::unique_ptr<TSeSkinObject> object(cls->create(owner));
+    applyComponentStream(definition, *object);
+    if (!definition.AtEnd())
+        InvalidStreamOperation();
+    object->ApplyCharset(1);
+    return object.release();
 }
 
 TSeSkinObject* ReadObjectRecord(TStream& stream, TComponent* owner, bool textForm)
 {
-    const std::string className = ReadStreamString(stream);
-    const TSeSkinObjectClass* cls = FindSkinObjectClass(className);
-    if (!cls)
-        throw EReadError("Class " + className + " not found");
-    std::string definition;
-    if (textForm) {
-        definition = ReadStreamString(stream);
-    } else {
-        const std::int32_t size = ReadInt32(stream);
-        RequireBytes(stream, size, "an object record");
-        definition.resize(std::size_t(size));
-        if (size > 0)
-            stream.ReadBuffer(definition.data(), size);
-    }
-    TMemoryStream binary;
-    if (textForm) {
-        ObjectTextToBinary(definition, binary);
-    } else if (!definition.empty()) {
-        binary.WriteBuffer(definition.data(), std::int64_t(definition.size()));
-    }
-    binary.SetPosition(0);
-
-    std::unique_ptr<TSeSkinObject> object(cls->create(owner));
-    ReadSkinObjectBinary(binary, *object);
-    if (BytesLeft(binary) != 0)
-        InvalidStreamOperation();
-    object->ApplyCharset(1);
-    return object.release();
+    TSeStreamBytes bytes(stream);
+    TSeSkinObject* object = ReadObjectRecord(bytes.Reader(), owner, textForm);
+    bytes.Finish();
+    return object;
 }
 
 void WriteObjectRecord(TStream& stream, const TSeSkinObject& object, bool textForm)

@@ -11,6 +11,7 @@
 #include <vector>
 
 class TComponent;
+class TSeByteReader;
 class TSeSkinObject;
 class TStream;
 
@@ -24,6 +25,7 @@ struct TSeStreamedObject {
 // Every length and count is checked against the bytes left; a malformed
 // stream raises EReadError "Invalid stream operation".
 TSeStreamedObject ReadStreamedObject(TStream& stream);
+TSeStreamedObject ReadStreamedObject(TSeByteReader& in);
 void WriteStreamedObject(TStream& stream, const TSeStreamedObject& object);
 
 // The object's published properties in stream order (empty strings left out).
@@ -41,6 +43,7 @@ void ReadObjectsValue(TSeSkinObject& parent, const std::vector<std::uint8_t>& by
 // object's text form. The new object has `owner` and its fonts the default
 // character set. A class missing from the table raises.
 TSeSkinObject* ReadObjectRecord(TStream& stream, TComponent* owner, bool textForm);
+TSeSkinObject* ReadObjectRecord(TSeByteReader& in, TComponent* owner, bool textForm);
 void WriteObjectRecord(TStream& stream, const TSeSkinObject& object, bool textForm);
 
 // The component stream bytes of one object, and back.

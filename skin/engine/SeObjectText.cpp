@@ -4,7 +4,8 @@
 #include "ui/Exception.h"
 #include "ui/Stream.h"
 
-#include <cctype>
+#include <array>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -80,16 +81,89 @@ void appendValue(std::string& out, const TSeValue& value, const std::string& ind
 
 // ---- Parsing ---------------------------------------------------------------------------
 
+// Character classes of the classic "C" locale, looked up once per byte.
+enum CharClass : std::uint8_t { Other = 0, Blank = 1, Letter = 2, Digit = 4, Underscore = 8, Dot = 16 };
+
+constexpr std::array<std::uint8_t, 256> makeClasses()
+{
+    std::array<std::uint8_t, 256> table{};
+    for (int c : {' ', '\t', '\n', '\v', '\f', '\r'})
+        table[std::size_t(c)] = Blank;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[std::size_t(c)] = Letter;
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[std::size_t(c)] = Letter;
+    for (int c = '0'; c <= '9'; ++c)
+        table[std::size_t(c)] = Digit;
+    table['_'] = Underscore;
+    table['.'] = Dot;
+    return table;
+}
+constexpr std::array<std::uint8_t, 256> classes = makeClasses();
+
+// Hexadecimal digit values; NotHex for everything else.
+constexpr std::uint8_t NotHex = 0xFF;
+constexpr std::array<std::uint8_t, 256> makeHexDigits()
+{
+    std::array<std::uint8_t, 256> table{};
+    for (auto& entry : table)
+        entry = NotHex;
+    for (int c = 0; c < 10; ++c)
+        table[std::size_t('0' + c)] = std::uint8_t(c);
+    for (int c = 0; c < 6; ++c) {
+        table[std::size_t('A' + c)] = std::uint8_t(10 + c);
+        table[std::size_t('a' + c)] = std::uint8_t(10 + c);
+    }
+    return table;
+}
+constexpr std::array<std::uint8_t, 256> hexDigits = makeHexDigits();
+
+inline bool isBlank(char c) { return classes[std::uint8_t(c)] == Blank; }
+inline bool isDigit(char c) { return classes[std::uint8_t(c)] == Digit; }
+inline bool startsWord(char c) { return (classes[std::uint8_t(c)] & (Letter | Underscore)) != 0; }
+inline bool inWord(char c) { return (classes[std::uint8_t(c)] & (Letter | Digit | Underscore | Dot)) != 0; }
+
+// Eight upper-case hexadecimal digits (as the writer puts them) into four
+// bytes, all lanes of a 64-bit word at once; false, writing nothing, when
+// any of the eight is something else.
+bool decodeEightHexDigits(const char* text, std::uint8_t* out)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t High = Ones * 0x80;
+    std::uint64_t x;
+    std::memcpy(&x, text, 8);
+    if (x & High)
+        return false;
+    // With every byte below 0x80, adding (0x80 - bound) sets a byte's top
+    // bit exactly when the byte is at least `bound`, and no carry crosses
+    // into the next byte.
+    auto atLeast = [x](std::uint64_t bound) { return (x + Ones * (0x80 - bound)) & High; };
+    const std::uint64_t digit = atLeast('0') & ~atLeast('9' + 1);
+    const std::uint64_t letter = atLeast('A') & ~atLeast('F' + 1);
+    if ((digit | letter) != High)
+        return false;
+    // '0'-'9' keep their low nibble; 'A'-'F' have 1-6 there and bit 6 set.
+    const std::uint64_t nibbles = (x & Ones * 0x0F) + ((x >> 6) & Ones) * 9;
+    // Text order is memory order: the first digit of each pair is the low
+    // byte of its 16-bit lane.
+    std::uint64_t pairs = ((nibbles & 0x00FF00FF00FF00FF) << 4) | ((nibbles >> 8) & 0x00FF00FF00FF00FF);
+    pairs = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFF;
+    pairs = (pairs | (pairs >> 16)) & 0x00000000FFFFFFFF;
+    const auto bytes = std::uint32_t(pairs);
+    std::memcpy(out, &bytes, 4);
+    return true;
+}
+
 class Parser {
 public:
-    explicit Parser(const std::string& text) : text_(text) {}
+    explicit Parser(std::string_view text) : text_(text) {}
 
     TSeStreamedObject parse()
     {
         TSeStreamedObject object;
         if (word() != "object")
             fail("\"object\" expected");
-        std::string first = word();
+        const std::string_view first = word();
         if (first.empty())
             fail("class name expected");
         skipBlanks();
@@ -102,11 +176,12 @@ public:
         } else {
             object.className = first;
         }
+        object.properties.reserve(TypicalPropertyCount);
         for (;;) {
             skipBlanks();
             if (pos_ >= text_.size())
                 fail("\"end\" expected");
-            const std::string name = word();
+            const std::string_view name = word();
             if (name == "end")
                 break;
             if (name.empty())
@@ -117,7 +192,8 @@ public:
             if (peek() != '=')
                 fail("\"=\" expected");
             ++pos_;
-            object.properties.emplace_back(name, value());
+            auto& property = object.properties.emplace_back(std::string(name), TSeValue{});
+            value(property.second);
         }
         skipBlanks();
         if (pos_ != text_.size())
@@ -126,6 +202,10 @@ public:
     }
 
 private:
+    // Enough for every class's published properties, so the list never
+    // grows while it is filled.
+    static constexpr std::size_t TypicalPropertyCount = 48;
+
     [[noreturn]] void fail(const std::string& what) const
     {
         int line = 1;
@@ -138,44 +218,49 @@ private:
 
     void skipBlanks()
     {
-        while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_])))
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
             ++pos_;
     }
 
-    static bool identChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.'; }
-
-    std::string word()
+    std::string_view word()
     {
         skipBlanks();
         const std::size_t start = pos_;
-        if (pos_ < text_.size() && (std::isalpha(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == '_'))
-            while (pos_ < text_.size() && identChar(text_[pos_]))
+        if (pos_ < text_.size() && startsWord(text_[pos_]))
+            while (pos_ < text_.size() && inWord(text_[pos_]))
                 ++pos_;
         return text_.substr(start, pos_ - start);
     }
 
-    TSeValue value()
+    void value(TSeValue& out)
     {
         skipBlanks();
         const char c = peek();
-        if (c == '\'' || c == '#')
-            return TSeValue::String(quoted());
-        if (c == '-' || c == '+' || c == '$' || std::isdigit(static_cast<unsigned char>(c)))
-            return TSeValue::Integer(integer());
+        if (c == '\'' || c == '#') {
+            out.type = TSeValueType::String;
+            quoted(out.text);
+            return;
+        }
+        if (c == '-' || c == '+' || c == '$' || isDigit(c)) {
+            out.type = TSeValueType::Integer;
+            out.integer = integer();
+            return;
+        }
         if (c == '[')
-            return set();
+            return set(out);
         if (c == '{')
-            return binary();
-        const std::string name = word();
+            return binary(out);
+        const std::string_view name = word();
         if (name.empty())
             fail("value expected");
-        if (name == "True")
-            return TSeValue::Boolean(true);
-        if (name == "False")
-            return TSeValue::Boolean(false);
-        if (name == "Null")
-            return TSeValue{};
-        return TSeValue::Ident(name);
+        if (name == "True") {
+            out = TSeValue::Boolean(true);
+        } else if (name == "False") {
+            out = TSeValue::Boolean(false);
+        } else if (name != "Null") {
+            out.type = TSeValueType::Ident;
+            out.text = name;
+        }
     }
 
     std::int64_t integer()
@@ -186,18 +271,14 @@ private:
         const bool hex = peek() == '$';
         if (hex)
             ++pos_;
+        const unsigned base = hex ? 16 : 10;
         std::uint64_t v = 0;
         std::size_t digits = 0;
         while (pos_ < text_.size()) {
-            const char d = text_[pos_];
-            int digit;
-            if (d >= '0' && d <= '9')
-                digit = d - '0';
-            else if (hex && std::isxdigit(static_cast<unsigned char>(d)))
-                digit = std::toupper(d) - 'A' + 10;
-            else
+            const std::uint8_t digit = hexDigits[std::uint8_t(text_[pos_])];
+            if (digit >= base)
                 break;
-            v = v * (hex ? 16 : 10) + std::uint64_t(digit);
+            v = v * base + digit;
             if (v > std::uint64_t(std::numeric_limits<std::int64_t>::max()))
                 fail("number too large");
             ++pos_;
@@ -208,31 +289,33 @@ private:
         return negative ? -std::int64_t(v) : std::int64_t(v);
     }
 
-    std::string quoted()
+    void quoted(std::string& out)
     {
-        std::string out;
         for (;;) {
             if (peek() == '\'') {
                 ++pos_;
                 for (;;) {
-                    if (pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n')
+                    // The run up to the next quote or line end goes in whole.
+                    std::size_t end = pos_;
+                    while (end < text_.size() && text_[end] != '\'' && text_[end] != '\r' && text_[end] != '\n')
+                        ++end;
+                    out.append(text_.data() + pos_, end - pos_);
+                    pos_ = end;
+                    if (pos_ >= text_.size() || text_[pos_] != '\'')
                         fail("unterminated string");
-                    if (text_[pos_] == '\'') {
-                        if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
-                            out += '\'';
-                            pos_ += 2;
-                            continue;
-                        }
-                        ++pos_;
-                        break;
+                    if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
+                        out += '\'';
+                        pos_ += 2;
+                        continue;
                     }
-                    out += text_[pos_++];
+                    ++pos_;
+                    break;
                 }
             } else if (peek() == '#') {
                 ++pos_;
                 std::size_t digits = 0;
                 int code = 0;
-                while (std::isdigit(static_cast<unsigned char>(peek())) && digits < 4) {
+                while (isDigit(peek()) && digits < 4) {
                     code = code * 10 + (text_[pos_++] - '0');
                     ++digits;
                 }
@@ -251,30 +334,29 @@ private:
                     fail("string expected after \"+\"");
                 }
                 pos_ = save;
-                return out;
+                return;
             }
         }
     }
 
-    TSeValue set()
+    void set(TSeValue& out)
     {
         ++pos_;
-        TSeValue value;
-        value.type = TSeValueType::Set;
+        out.type = TSeValueType::Set;
         skipBlanks();
         if (peek() == ']') {
             ++pos_;
-            return value;
+            return;
         }
         for (;;) {
-            std::string item = word();
+            const std::string_view item = word();
             if (item.empty())
                 fail("set member expected");
-            value.items.push_back(std::move(item));
+            out.items.emplace_back(item);
             skipBlanks();
             if (peek() == ']') {
                 ++pos_;
-                return value;
+                return;
             }
             if (peek() != ',')
                 fail("\",\" or \"]\" expected");
@@ -282,35 +364,65 @@ private:
         }
     }
 
-    TSeValue binary()
+    void binary(TSeValue& out)
     {
         ++pos_;
-        TSeValue value;
-        value.type = TSeValueType::Binary;
+        out.type = TSeValueType::Binary;
+        // Two digits a byte at most, up to the closing brace; the unused
+        // tail is cut off at the end.
+        const std::size_t close = text_.find('}', pos_);
+        out.bytes.resize(((close == std::string_view::npos ? text_.size() : close) - pos_) / 2);
+        std::uint8_t* const first = out.bytes.data();
+        std::uint8_t* next = first;
+        const char* const text = text_.data();
+        const std::size_t size = text_.size();
+        std::size_t pos = pos_;
         int high = -1;
         for (;;) {
-            skipBlanks();
-            if (pos_ >= text_.size())
+            // Whole lines of digits go eight characters a step, the rest of
+            // a line two at a time.
+            if (high < 0) {
+                while (pos + 8 <= size && decodeEightHexDigits(text + pos, next)) {
+                    next += 4;
+                    pos += 8;
+                }
+                while (pos + 1 < size) {
+                    const std::uint8_t a = hexDigits[std::uint8_t(text[pos])];
+                    const std::uint8_t b = hexDigits[std::uint8_t(text[pos + 1])];
+                    if ((a | b) > 15)
+                        break;
+                    *next++ = std::uint8_t(a << 4 | b);
+                    pos += 2;
+                }
+            }
+            while (pos < size && isBlank(text[pos]))
+                ++pos;
+            if (pos >= size) {
+                pos_ = pos;
                 fail("\"}\" expected");
-            const char c = text_[pos_++];
-            if (c == '}')
-                break;
-            if (!std::isxdigit(static_cast<unsigned char>(c)))
+            }
+            const char c = text[pos++];
+            const std::uint8_t digit = hexDigits[std::uint8_t(c)];
+            if (digit == NotHex) {
+                if (c == '}')
+                    break;
+                pos_ = pos;
                 fail("hexadecimal digit expected");
-            const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
+            }
             if (high < 0) {
                 high = digit;
             } else {
-                value.bytes.push_back(std::uint8_t(high << 4 | digit));
+                *next++ = std::uint8_t(high << 4 | digit);
                 high = -1;
             }
         }
+        pos_ = pos;
         if (high >= 0)
             fail("odd number of hexadecimal digits");
-        return value;
+        out.bytes.resize(std::size_t(next - first));
     }
 
-    const std::string& text_;
+    std::string_view text_;
     std::size_t pos_ = 0;
 };
 
@@ -333,7 +445,7 @@ std::string StreamedObjectToText(const TSeStreamedObject& object)
     return out;
 }
 
-TSeStreamedObject TextToStreamedObject(const std::string& text) { return Parser(text).parse(); }
+TSeStreamedObject TextToStreamedObject(std::string_view text) { return Parser(text).parse(); }
 
 std::string ObjectBinaryToText(const std::vector<std::uint8_t>& binary)
 {

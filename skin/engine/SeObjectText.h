@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TStream;
@@ -11,7 +12,7 @@ struct TSeStreamedObject;
 
 std::string StreamedObjectToText(const TSeStreamedObject& object);
 // Raises EReadError naming the line and what was expected.
-TSeStreamedObject TextToStreamedObject(const std::string& text);
+TSeStreamedObject TextToStreamedObject(std::string_view text);
 
 // Whole component streams ("TPF0" ...) to text and back.
 std::string ObjectBinaryToText(const std::vector<std::uint8_t>& binary);

@@ -3,13 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-bool IsNearColor(Pixel p, Pixel colour)
-{
-    auto near = [](int a, int b) { return std::abs(a - b) < 6; };
-    return near(int(p >> 16 & 0xFF), int(colour >> 16 & 0xFF)) && near(int(p >> 8 & 0xFF), int(colour >> 8 & 0xFF)) &&
-           near(int(p & 0xFF), int(colour & 0xFF));
-}
-
 namespace {
 
 // std::nearbyint rounds to nearest with ties to even in the default mode.

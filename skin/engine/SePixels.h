@@ -13,7 +13,13 @@ constexpr Pixel SeOutsidePixel = 0xFF000000;
 constexpr bool IsKeyPixel(Pixel p) { return (p & 0x00FFFFFF) == (SeKeyValue & 0x00FFFFFF); }
 
 // Each of red, green and blue differs from `colour`'s by less than 6.
-bool IsNearColor(Pixel p, Pixel colour);
+constexpr bool IsNearColor(Pixel p, Pixel colour)
+{
+    // a - b + 5 lands in 0..10 exactly when the two differ by less than 6.
+    auto near = [](std::uint32_t a, std::uint32_t b) { return a - b + 5u < 11u; };
+    return near(p >> 16 & 0xFF, colour >> 16 & 0xFF) && near(p >> 8 & 0xFF, colour >> 8 & 0xFF) &&
+           near(p & 0xFF, colour & 0xFF);
+}
 
 // s over d with s's alpha; all four bytes blend, the red/blue and the
 // green/alpha pairs in parallel.

@@ -70,11 +70,29 @@ TSeValue colorValue(int colour)
     return TSeValue::Integer(colour);
 }
 
+// Skins name the same few colours over and over; each name is searched
+// for (case-insensitively, through every colour name) only once.
+bool knownColor(const std::string& name, TColor& colour)
+{
+    constexpr std::size_t Remembered = 16;
+    thread_local std::vector<std::pair<std::string, TColor>> known;
+    for (const auto& [knownName, knownColour] : known)
+        if (knownName == name) {
+            colour = knownColour;
+            return true;
+        }
+    if (!IdentToColor(name, colour))
+        return false;
+    if (known.size() < Remembered)
+        known.emplace_back(name, colour);
+    return true;
+}
+
 int readColor(const TSeValue& value, const std::string& property)
 {
     if (value.type == TSeValueType::Ident) {
         TColor colour = 0;
-        if (!IdentToColor(value.text, colour))
+        if (!knownColor(value.text, colour))
             SeProps::InvalidValue(property);
         return colour;
     }

@@ -2,6 +2,7 @@
 
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
+#include "skin/engine/SeByteReader.h"
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinObject.h"
@@ -25,13 +26,13 @@ constexpr Pixel Magenta = 0xFFFF00FF;
 constexpr std::int64_t MinBitmapRecord = 12;
 constexpr std::int64_t MinObjectRecord = 8;
 
-void readHeader(TSeSkinSource& source, TStream& stream)
+void readHeader(TSeSkinSource& source, TSeByteReader& in)
 {
-    source.SetSkinName(ReadStreamString(stream));
-    source.SetSkinVersion(ReadStreamString(stream));
-    source.SetAuthor(ReadStreamString(stream));
-    source.SetAuthorEMail(ReadStreamString(stream));
-    source.SetAuthorURL(ReadStreamString(stream));
+    source.SetSkinName(in.ReadStreamString());
+    source.SetSkinVersion(in.ReadStreamString());
+    source.SetAuthor(in.ReadStreamString());
+    source.SetAuthorEMail(in.ReadStreamString());
+    source.SetAuthorURL(in.ReadStreamString());
 }
 
 void writeHeader(const TSeSkinSource& source, TStream& stream)
@@ -43,22 +44,22 @@ void writeHeader(const TSeSkinSource& source, TStream& stream)
     WriteStreamString(stream, source.AuthorURL());
 }
 
-std::int32_t readCount(TStream& stream, std::int64_t minRecord, const char* what)
+std::int32_t readCount(TSeByteReader& in, std::int64_t minRecord, const char* what)
 {
-    const std::int32_t count = ReadInt32(stream);
-    if (count < 0 || std::int64_t(count) * minRecord > BytesLeft(stream))
+    const std::int32_t count = in.ReadInt32();
+    if (count < 0 || std::int64_t(count) * minRecord > std::int64_t(in.Left()))
         throw EReadError("Corrupt skin stream: " + std::to_string(count) + " " + what + " cannot fit in the " +
-                         std::to_string(BytesLeft(stream)) + " bytes left");
+                         std::to_string(in.Left()) + " bytes left");
     return count;
 }
 
-void readObjects(TSeSkinSource& source, TStream& stream, bool textForm)
+void readObjects(TSeSkinSource& source, TSeByteReader& in, bool textForm)
 {
-    const std::int32_t count = readCount(stream, MinObjectRecord, "objects");
+    const std::int32_t count = readCount(in, MinObjectRecord, "objects");
     for (std::int32_t i = 0; i < count; ++i) {
         std::unique_ptr<TSeSkinObject> object;
         try {
-            object.reset(ReadObjectRecord(stream, nullptr, textForm));
+            object.reset(ReadObjectRecord(in, nullptr, textForm));
         } catch (const Exception& error) {
             throw EReadError("Skin object " + std::to_string(i + 1) + " of " + std::to_string(count) + ": " +
                              error.what());
@@ -67,9 +68,9 @@ void readObjects(TSeSkinSource& source, TStream& stream, bool textForm)
     }
 }
 
-void requireEnd(TStream& stream)
+void requireEnd(const TSeByteReader& in)
 {
-    if (const std::int64_t left = BytesLeft(stream); left != 0)
+    if (const std::size_t left = in.Left(); left != 0)
         throw EReadError("Corrupt skin stream: " + std::to_string(left) + " bytes after the last object");
 }
 
@@ -81,23 +82,12 @@ std::unique_ptr<TSeBitmap> finishBitmap(std::unique_ptr<TSeBitmap> bitmap)
 
 // The zlib stream after the tag, inflated whole so that every count inside
 // can be checked against the bytes that are really there.
-void inflateContent(TStream& stream, TMemoryStream& content)
+TInflatedBytes inflateContent(TStream& stream)
 {
     char tag[4];
     if (stream.Read(tag, 4) != 4)
         throw EReadError("Corrupt skin stream: too short for the compression tag");
-    TDecompressionStream inflater(stream);
-    std::vector<unsigned char> buffer(65536);
-    for (;;) {
-        const std::int64_t got = inflater.Read(buffer.data(), std::int64_t(buffer.size()));
-        if (got <= 0)
-            break;
-        if (content.Size() + got > MaxSkinContentBytes)
-            throw EReadError("Corrupt skin stream: the content inflates to more than " +
-                             std::to_string(MaxSkinContentBytes >> 20) + " MiB");
-        content.WriteBuffer(buffer.data(), got);
-    }
-    content.SetPosition(0);
+    return InflateWhole(stream, MaxSkinContentBytes);
 }
 
 void deflateContent(TSeSkinFilter& filter, TStream& stream, int level)
@@ -124,18 +114,24 @@ TSeSkinSource& sourceOf(const TSeSkinFilter& filter)
 
 void TSeSkinFilter::ReadSkin(TStream& stream)
 {
+    TSeStreamBytes bytes(stream);
+    ReadContent(bytes.Reader());
+    bytes.Finish();
+}
+
+void TSeSkinFilter::ReadContent(TSeByteReader& in)
+{
     TSeSkinSource& source = sourceOf(*this);
     source.Clear();
-    readHeader(source, stream);
-    const std::int32_t bitmaps = readCount(stream, MinBitmapRecord, "bitmaps");
+    readHeader(source, in);
+    const std::int32_t bitmaps = readCount(in, MinBitmapRecord, "bitmaps");
     for (std::int32_t i = 0; i < bitmaps; ++i) {
         auto bitmap = std::make_unique<TSeBitmap>();
-        bitmap->ReadFrom(stream);
-        bitmap->KeyOutColor(Magenta);
+        bitmap->ReadFrom(in, Magenta);
         source.Bitmaps().Add(finishBitmap(std::move(bitmap)));
     }
-    readObjects(source, stream, true);
-    requireEnd(stream);
+    readObjects(source, in, true);
+    requireEnd(in);
 }
 
 void TSeSkinFilter::WriteSkin(TStream& stream)
@@ -152,20 +148,20 @@ void TSeSkinFilter::WriteSkin(TStream& stream)
 
 // ---- Compact content -------------------------------------------------------------------
 
-void TSeSkinFilterMaxCompression::ReadSkin(TStream& stream)
+void TSeSkinFilterMaxCompression::ReadContent(TSeByteReader& in)
 {
     TSeSkinSource& source = sourceOf(*this);
     source.Clear();
-    readHeader(source, stream);
-    const std::int32_t bitmaps = readCount(stream, 8, "bitmaps");
+    readHeader(source, in);
+    const std::int32_t bitmaps = readCount(in, 8, "bitmaps");
     for (std::int32_t i = 0; i < bitmaps; ++i) {
-        const std::string name = ReadStreamString(stream);
-        const std::int32_t size = ReadInt32(stream);
-        RequireBytes(stream, size, "a BMP file");
+        const std::string name = in.ReadStreamString();
+        const std::int32_t size = in.ReadInt32();
+        in.Require(size, "a BMP file");
         BmpImage image;
         if (size > 0) {
             TMemoryStream file;
-            file.CopyFrom(stream, size);
+            file.WriteBuffer(in.Take(std::size_t(size)), size);
             file.SetPosition(0);
             try {
                 image = ReadBmp(file);
@@ -183,8 +179,8 @@ void TSeSkinFilterMaxCompression::ReadSkin(TStream& stream)
         }
         source.Bitmaps().Add(finishBitmap(std::move(bitmap)));
     }
-    readObjects(source, stream, false);
-    requireEnd(stream);
+    readObjects(source, in, false);
+    requireEnd(in);
 }
 
 void TSeSkinFilterMaxCompression::WriteSkin(TStream& stream)
@@ -212,9 +208,9 @@ void TSeSkinFilterUncompressed::StreamOut(TStream& stream) { WriteSkin(stream); 
 
 void TSeSkinFilterCompressed::StreamIn(TStream& stream)
 {
-    TMemoryStream content;
-    inflateContent(stream, content);
-    ReadSkin(content);
+    const TInflatedBytes content = inflateContent(stream);
+    TSeByteReader in(content.data.get(), content.size);
+    ReadContent(in);
 }
 
 void TSeSkinFilterCompressed::StreamOut(TStream& stream) { deflateContent(*this, stream, Level()); }

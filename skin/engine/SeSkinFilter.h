@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+class TSeByteReader;
 class TSeSkinSource;
 class TStream;
 
@@ -19,6 +20,9 @@ public:
     // The content layer into and out of Source. Reading clears Source first.
     virtual void ReadSkin(TStream& stream);
     virtual void WriteSkin(TStream& stream);
+    // The content layer from bytes in memory; ReadSkin hands it the
+    // stream's bytes, a compressed filter the inflated ones.
+    virtual void ReadContent(TSeByteReader& in);
     // The whole file: filter layer and content.
     virtual void StreamIn(TStream&) {}
     virtual void StreamOut(TStream&) {}
@@ -46,7 +50,7 @@ protected:
 
 class TSeSkinFilterMaxCompression : public TSeSkinFilterUltraCompressed {
 public:
-    void ReadSkin(TStream& stream) override;
+    void ReadContent(TSeByteReader& in) override;
     void WriteSkin(TStream& stream) override;
 };
 

@@ -4,7 +4,11 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <vector>
 
 namespace {
 
@@ -151,3 +155,107 @@ std::int64_t TDecompressionStream::Seek(std::int64_t offset, TSeekOrigin origin)
 
 std::int64_t TDecompressionStream::Size() { invalidOperation(); }
 void TDecompressionStream::SetSize(std::int64_t) { invalidOperation(); }
+
+// ---- Whole streams ---------------------------------------------------------------------
+
+void TInflatedBytes::FreeBytes::operator()(std::uint8_t* bytes) const { std::free(bytes); }
+
+namespace {
+
+// Skin content is mostly pixels and hexadecimal text, which zlib shrinks
+// about tenfold; starting near that spares most regrowth.
+constexpr std::int64_t ExpectedRatio = 12;
+constexpr std::int64_t MinimumCapacity = 64 * 1024;
+constexpr std::size_t InputChunk = 64 * 1024;
+
+class Inflater {
+public:
+    Inflater()
+    {
+        if (inflateInit(&z_) != Z_OK)
+            throw EStreamError("Cannot start zlib decompression");
+    }
+    ~Inflater() { inflateEnd(&z_); }
+    Inflater(const Inflater&) = delete;
+    Inflater& operator=(const Inflater&) = delete;
+
+    z_stream& z() { return z_; }
+
+private:
+    z_stream z_{};
+};
+
+} // namespace
+
+[[noreturn]] void tooLarge(std::int64_t limit)
+{
+    throw EReadError("Corrupt skin stream: the content inflates to more than " + std::to_string(limit >> 20) +
+                     " MiB");
+}
+
+TInflatedBytes InflateWhole(TStream& source, std::int64_t limit)
+{
+    auto* memory = dynamic_cast<TMemoryStream*>(&source);
+    const std::int64_t start = source.Position();
+    const std::int64_t compressed = std::max<std::int64_t>(source.Size() - start, 0);
+    // One byte past the limit tells a stream that is too large from one
+    // that just fits.
+    const std::int64_t ceiling = limit + 1;
+    std::int64_t capacity = std::clamp(compressed * ExpectedRatio, std::min(MinimumCapacity, ceiling), ceiling);
+
+    TInflatedBytes out;
+    out.data.reset(static_cast<std::uint8_t*>(std::malloc(std::size_t(capacity))));
+    if (!out.data)
+        throw std::bad_alloc();
+    Inflater inflater;
+    z_stream& z = inflater.z();
+    std::vector<std::uint8_t> chunk;
+    const std::uint8_t* memoryInput = memory ? memory->Memory() + std::min(start, memory->Size()) : nullptr;
+    std::int64_t memoryLeft = memory ? compressed : 0;
+    bool inputEnded = false;
+    for (;;) {
+        if (std::int64_t(out.size) == capacity) {
+            if (capacity == ceiling)
+                tooLarge(limit);
+            capacity = std::min(capacity * 2, ceiling);
+            auto* grown = static_cast<std::uint8_t*>(std::realloc(out.data.get(), std::size_t(capacity)));
+            if (!grown)
+                throw std::bad_alloc();
+            out.data.release();
+            out.data.reset(grown);
+        }
+        if (z.avail_in == 0 && !inputEnded) {
+            if (memory) {
+                const std::int64_t take = std::min<std::int64_t>(memoryLeft, 1 << 30);
+                z.next_in = const_cast<std::uint8_t*>(memoryInput);
+                z.avail_in = uInt(take);
+                memoryInput += take;
+                memoryLeft -= take;
+                inputEnded = memoryLeft == 0;
+            } else {
+                if (chunk.empty())
+                    chunk.resize(InputChunk);
+                const std::int64_t got = source.Read(chunk.data(), std::int64_t(chunk.size()));
+                z.next_in = chunk.data();
+                z.avail_in = uInt(std::max<std::int64_t>(got, 0));
+                inputEnded = got <= 0;
+            }
+        }
+        z.next_out = out.data.get() + out.size;
+        z.avail_out = uInt(std::min<std::int64_t>(capacity - std::int64_t(out.size), 1 << 30));
+        const uInt room = z.avail_out;
+        const int result = inflate(&z, Z_NO_FLUSH);
+        out.size += room - z.avail_out;
+        if (result == Z_STREAM_END)
+            break;
+        if (result != Z_OK && result != Z_BUF_ERROR)
+            throw EReadError(std::string("Corrupt skin stream: ") + (z.msg ? z.msg : "invalid compressed data"));
+        if (inputEnded && z.avail_in == 0 && z.avail_out == room)
+            throw EReadError("Corrupt skin stream: the compressed data ends early");
+    }
+    if (std::int64_t(out.size) > limit)
+        tooLarge(limit);
+    if (memory)
+        memory->SetPosition(start + std::int64_t(z.total_in));
+    return out;
+}

@@ -5,6 +5,8 @@
 
 #include "ui/Stream.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 enum class TCompressionLevel { Fastest = 1, Max = 9 };
@@ -55,3 +57,17 @@ private:
     TStream& source_;
     std::int64_t position_ = 0;
 };
+
+// One whole zlib stream from `source`'s position, inflated into a single
+// buffer that is never zero-filled, since every byte of it gets written.
+// A memory stream is inflated from its own memory. Raises EReadError for
+// data that is not a valid zlib stream, for data that ends early and for
+// content larger than `limit` bytes.
+struct TInflatedBytes {
+    struct FreeBytes {
+        void operator()(std::uint8_t* bytes) const;
+    };
+    std::unique_ptr<std::uint8_t, FreeBytes> data;
+    std::size_t size = 0;
+};
+TInflatedBytes InflateWhole(TStream& source, std::int64_t limit);

@@ -1,0 +1,60 @@
+#include "skin/engine/SeByteReader.h"
+
+#include "skin/engine/SeComponentStream.h"
+#include "skin/engine/SeStreamIo.h"
+#include "ui/Exception.h"
+#include "ui/Stream.h"
+
+void TSeByteReader::Require(std::int64_t count, const char* what) const
+{
+    const auto left = std::int64_t(Left());
+    if (count < 0 || count > left)
+        throw EReadError("Corrupt skin stream: " + std::string(what) + " of " + std::to_string(count) +
+                         " bytes, but only " + std::to_string(left) + " bytes left");
+}
+
+std::int32_t TSeByteReader::ReadInt32()
+{
+    if (Left() < 4)
+        throw EReadError("Stream read error");
+    const std::uint8_t* b = Take(4);
+    return std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
+                        std::uint32_t(b[3]) << 24);
+}
+
+std::string_view TSeByteReader::ReadStreamStringView()
+{
+    const std::int32_t length = ReadInt32();
+    Require(length, "a string");
+    return std::string_view(reinterpret_cast<const char*>(Take(std::size_t(length))), std::size_t(length));
+}
+
+std::string TSeByteReader::ReadStreamString() { return std::string(ReadStreamStringView()); }
+
+void TSeByteReader::endReached() { InvalidStreamOperation(); }
+
+namespace {
+
+TSeByteReader viewOf(TStream& stream, std::int64_t start, std::unique_ptr<std::uint8_t[]>& copy)
+{
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+        const std::int64_t size = memory->Size();
+        const std::int64_t from = std::min(start, size);
+        return TSeByteReader(memory->Memory() + from, std::size_t(size - from));
+    }
+    const std::int64_t left = std::max<std::int64_t>(BytesLeft(stream), 0);
+    copy.reset(new std::uint8_t[std::size_t(left) + 1]);
+    stream.ReadBuffer(copy.get(), left);
+    return TSeByteReader(copy.get(), std::size_t(left));
+}
+
+} // namespace
+
+TSeStreamBytes::TSeStreamBytes(TStream& stream)
+    : stream_(stream), start_(stream.Position()), reader_(viewOf(stream, start_, copy_))
+{
+}
+
+TSeStreamBytes::~TSeStreamBytes() = default;
+
+void TSeStreamBytes::Finish() { stream_.Seek(start_ + std::int64_t(reader_.Position()), soBeginning); }
