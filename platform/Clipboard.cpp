@@ -1,10 +1,14 @@
-// Clipboard text over the backend's clipboard, and the global-memory blocks
-// the classic clipboard calls trade in.
+// Clipboard text over the backend's clipboard, bitmaps (CF_BITMAP, CF_DIB)
+// kept in the process, and the global-memory blocks the classic clipboard
+// calls trade in.
 
 #include "platform/Backend.h"
+#include "platform/Gdi.h"
 #include "platform/Utf8.h"
 #include "platform/WindowTable.h"
 
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -37,7 +41,11 @@ struct ClipboardState {
     bool open = false;
     HWND opener = nullptr;
     HWND owner = nullptr;
-    std::map<UINT, HGLOBAL> blocks; // handed in or out; freed when the contents change
+    std::map<UINT, HGLOBAL> blocks; // text, handed in or out; freed when the contents change
+    // The picture in either form, given or made from the other; both are
+    // the clipboard's and are freed when the contents change.
+    HBITMAP bitmap = nullptr;
+    HGLOBAL dib = nullptr;
 };
 
 ClipboardState& clipboard()
@@ -51,6 +59,144 @@ void freeBlocks()
     for (auto& [format, block] : clipboard().blocks)
         GlobalFree(block);
     clipboard().blocks.clear();
+}
+
+// Keeps `bitmap` and `dib` when they are what is being set again.
+void freePicture(HBITMAP keepBitmap = nullptr, HGLOBAL keepDib = nullptr)
+{
+    ClipboardState& c = clipboard();
+    if (c.bitmap && c.bitmap != keepBitmap)
+        DeleteObject(c.bitmap);
+    if (c.dib && c.dib != keepDib)
+        GlobalFree(c.dib);
+    c.bitmap = nullptr;
+    c.dib = nullptr;
+}
+
+// Larger sides are refused rather than allocated.
+constexpr LONG MaxPictureSide = 32767;
+
+bool validPictureSize(LONG width, LONG height)
+{
+    return width > 0 && width <= MaxPictureSide && height != 0 && height >= -MaxPictureSide &&
+           height <= MaxPictureSide;
+}
+
+// The header of a packed DIB block (header, colour table, rows) whose pixels
+// this platform can read: 32 bits, uncompressed, a sane size and enough
+// bytes for every row. `bitsOffset` is where the rows start.
+bool readDibHeader(HGLOBAL block, BITMAPINFOHEADER& header, std::size_t& bitsOffset)
+{
+    MemoryBlock* b = findBlock(block);
+    if (!b || b->bytes.size() < sizeof header)
+        return false;
+    std::memcpy(&header, b->bytes.data(), sizeof header);
+    if (header.biSize < sizeof header || !validPictureSize(header.biWidth, header.biHeight) ||
+        header.biPlanes != 1 || header.biBitCount != 32 || header.biCompression != BI_RGB)
+        return false;
+    const std::uint64_t offset = std::uint64_t(header.biSize) + std::uint64_t(header.biClrUsed) * 4;
+    const std::uint64_t rows = std::uint64_t(std::abs(header.biHeight));
+    const std::uint64_t bytes = std::uint64_t(header.biWidth) * 4 * rows;
+    if (offset + bytes > b->bytes.size())
+        return false;
+    bitsOffset = std::size_t(offset);
+    return true;
+}
+
+bool bitmapSize(HBITMAP bitmap, BITMAP& info)
+{
+    return GetObjectType(bitmap) == OBJ_BITMAP && GetObject(bitmap, sizeof info, &info) != 0 &&
+           validPictureSize(info.bmWidth, info.bmHeight) && info.bmHeight > 0;
+}
+
+// A bitmap with the block's picture; null when the block cannot be read.
+HBITMAP bitmapOfDib(HGLOBAL block)
+{
+    BITMAPINFOHEADER header;
+    std::size_t bitsOffset = 0;
+    if (!readDibHeader(block, header, bitsOffset))
+        return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader = header;
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biClrUsed = 0;
+    BITMAPINFO topDown = info;
+    topDown.bmiHeader.biHeight = -std::abs(header.biHeight);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &topDown, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap)
+        return nullptr;
+    const UINT rows = UINT(std::abs(header.biHeight));
+    const void* source = findBlock(block)->bytes.data() + bitsOffset;
+    if (SetDIBits(nullptr, bitmap, 0, rows, source, &info, DIB_RGB_COLORS) != int(rows)) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+// A packed DIB block, rows bottom to top as the classic clipboard hands
+// them out; null when the bitmap cannot be read.
+HGLOBAL dibOfBitmap(HBITMAP bitmap)
+{
+    BITMAP size;
+    if (!bitmapSize(bitmap, size))
+        return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = size.bmWidth;
+    info.bmiHeader.biHeight = size.bmHeight;
+    info.bmiHeader.biSizeImage = DWORD(std::size_t(size.bmWidth) * 4 * std::size_t(size.bmHeight));
+    const std::size_t total = sizeof(BITMAPINFOHEADER) + info.bmiHeader.biSizeImage;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, total);
+    MemoryBlock* b = findBlock(block);
+    std::memcpy(b->bytes.data(), &info.bmiHeader, sizeof(BITMAPINFOHEADER));
+    const UINT rows = UINT(size.bmHeight);
+    if (GetDIBits(nullptr, bitmap, 0, rows, b->bytes.data() + sizeof(BITMAPINFOHEADER), &info, DIB_RGB_COLORS) !=
+        int(rows)) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    return block;
+}
+
+bool isPictureFormat(UINT format)
+{
+    return format == CF_BITMAP || format == CF_DIB;
+}
+
+HANDLE setPicture(UINT format, HANDLE data)
+{
+    ClipboardState& c = clipboard();
+    if (format == CF_BITMAP) {
+        BITMAP size;
+        if (!bitmapSize(static_cast<HBITMAP>(data), size))
+            return nullptr;
+        freePicture(static_cast<HBITMAP>(data));
+        c.bitmap = static_cast<HBITMAP>(data);
+    } else {
+        BITMAPINFOHEADER header;
+        std::size_t bitsOffset = 0;
+        if (!readDibHeader(data, header, bitsOffset))
+            return nullptr;
+        freePicture(nullptr, data);
+        c.dib = data;
+    }
+    return data;
+}
+
+// The picture in the asked-for form, made from the other one the first
+// time it is asked for.
+HANDLE getPicture(UINT format)
+{
+    ClipboardState& c = clipboard();
+    if (format == CF_BITMAP) {
+        if (!c.bitmap && c.dib)
+            c.bitmap = bitmapOfDib(c.dib);
+        return c.bitmap;
+    }
+    if (!c.dib && c.bitmap)
+        c.dib = dibOfBitmap(c.bitmap);
+    return c.dib;
 }
 
 std::string textOfBlock(UINT format, MemoryBlock& block)
@@ -195,6 +341,7 @@ BOOL EmptyClipboard()
     if (!c.open)
         return FALSE;
     freeBlocks();
+    freePicture();
     CurrentBackend().setClipboardText("");
     c.owner = c.opener;
     return TRUE;
@@ -203,6 +350,8 @@ BOOL EmptyClipboard()
 HANDLE SetClipboardData(UINT format, HANDLE data)
 {
     ClipboardState& c = clipboard();
+    if (c.open && isPictureFormat(format))
+        return setPicture(format, data);
     MemoryBlock* block = findBlock(data);
     if (!c.open || !isTextFormat(format) || !block)
         return nullptr;
@@ -216,6 +365,8 @@ HANDLE SetClipboardData(UINT format, HANDLE data)
 HANDLE GetClipboardData(UINT format)
 {
     ClipboardState& c = clipboard();
+    if (c.open && isPictureFormat(format))
+        return getPicture(format);
     if (!c.open || !isTextFormat(format))
         return nullptr;
     std::string text = CurrentBackend().clipboardText();
@@ -235,6 +386,8 @@ HANDLE GetClipboardData(UINT format)
 
 BOOL IsClipboardFormatAvailable(UINT format)
 {
+    if (isPictureFormat(format))
+        return clipboard().bitmap || clipboard().dib ? TRUE : FALSE;
     return isTextFormat(format) && !CurrentBackend().clipboardText().empty() ? TRUE : FALSE;
 }
 

@@ -224,6 +224,8 @@ inline const LPCSTR IDC_VSPLIT = MAKEINTRESOURCE(32761);
 
 // ---- Clipboard and global memory ------------------------------------------------------------------
 constexpr UINT CF_TEXT = 1;  // UTF-8 here
+constexpr UINT CF_BITMAP = 2; // an HBITMAP, which the clipboard owns once given
+constexpr UINT CF_DIB = 8;    // a block: BITMAPINFOHEADER, then 32-bit rows
 constexpr UINT CF_UNICODETEXT = 13; // UTF-16
 
 constexpr UINT GMEM_FIXED = 0x0000;

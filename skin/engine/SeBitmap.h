@@ -94,6 +94,10 @@ public:
     void CopyInto(TSeBitmap& target) const;
     void CopyInto(TBitmap& target) const;
     void CopyInto(TPicture& target) const;
+    // The clipboard's contents become an opaque copy as CF_BITMAP (readable
+    // as CF_DIB too). Raises "Cannot open clipboard" when another holder
+    // has it open; an empty bitmap leaves the clipboard alone.
+    void CopyToClipboard() const;
 
     // Rebuilds the device-dependent copy used for opaque stretching and
     // tiling.

@@ -4,6 +4,7 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
+#include "platform/WinUser.h"
 #include "skin/engine/SeByteReader.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeStreamIo.h"
@@ -296,4 +297,30 @@ void TSeBitmap::CopyInto(TPicture& target) const
     TBitmap bitmap;
     CopyInto(bitmap);
     target.SetGraphic(&bitmap);
+}
+
+void TSeBitmap::CopyToClipboard() const
+{
+    if (IsEmpty())
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!copy || !bits)
+        throw EOutOfResources("Can't allocate the DIB handle");
+    copyRowOpaque(static_cast<Pixel*>(bits), bits_, width_ * height_);
+    if (!OpenClipboard(nullptr)) {
+        DeleteObject(copy);
+        throw Exception("Cannot open clipboard");
+    }
+    EmptyClipboard();
+    // Once taken, the copy is the clipboard's to free.
+    const bool taken = SetClipboardData(CF_BITMAP, copy) != nullptr;
+    CloseClipboard();
+    if (!taken) {
+        DeleteObject(copy);
+        throw Exception("Cannot put the bitmap on the clipboard");
+    }
 }
