@@ -134,14 +134,9 @@ void TSeBitmap::KeyOutColor(Pixel colour)
 {
     if (!bits_)
         return;
-    // Branch-free, so that the compiler can run it over several pixels at once.
     const std::uint32_t red = colour >> 16 & 0xFF, green = colour >> 8 & 0xFF, blue = colour & 0xFF;
-    for (Pixel *p = bits_, *end = bits_ + std::ptrdiff_t(width_) * height_; p != end; ++p) {
-        const Pixel v = *p;
-        const bool near = ((v >> 16 & 0xFF) - red + 5u < 11u) & ((v >> 8 & 0xFF) - green + 5u < 11u) &
-                          ((v & 0xFF) - blue + 5u < 11u);
-        *p = near ? SeKeyValue : v;
-    }
+    for (Pixel *p = bits_, *end = bits_ + std::ptrdiff_t(width_) * height_; p != end; ++p)
+        *p = KeyedPixel(*p, red, green, blue);
 }
 
 void TSeBitmap::SetAlpha(std::uint8_t alpha)

@@ -21,6 +21,15 @@ constexpr bool IsNearColor(Pixel p, Pixel colour)
            near(p & 0xFF, colour & 0xFF);
 }
 
+// `p`, or the key when its colour is within less than 6 per channel of
+// (red, green, blue); free of branches, so loops over it vectorise.
+inline Pixel KeyedPixel(Pixel p, std::uint32_t red, std::uint32_t green, std::uint32_t blue)
+{
+    const bool near = ((p >> 16 & 0xFF) - red + 5u < 11u) & ((p >> 8 & 0xFF) - green + 5u < 11u) &
+                      ((p & 0xFF) - blue + 5u < 11u);
+    return near ? SeKeyValue : p;
+}
+
 // s over d with s's alpha; all four bytes blend, the red/blue and the
 // green/alpha pairs in parallel.
 inline Pixel BlendPixel(Pixel s, Pixel d)
