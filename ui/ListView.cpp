@@ -379,12 +379,19 @@ void TListView::pressAt(int x, int y, bool rightButton)
         TRect box = CheckboxRect(item);
         InflateRect(&box, 1, 1);
         if (PtInRect(&box, POINT{x, y})) {
-            item->SetChecked(!item->Checked());
+            toggleCheck(item);
             return;
         }
     }
     SetSelected(item);
     MakeVisible(item);
+}
+
+void TListView::toggleCheck(TListItem* item)
+{
+    item->SetChecked(!item->Checked());
+    if (OnItemChecked)
+        OnItemChecked(this, item);
 }
 
 void TListView::WndProc(TMessage& m)
@@ -452,7 +459,7 @@ void TListView::KeyDown(WORD& key, TShiftState shift)
     case VK_RIGHT: SetScrollLeft(scrollLeft_ + kHorizontalStep); break;
     case VK_SPACE:
         if (checkboxes_ && selected_)
-            selected_->SetChecked(!selected_->Checked());
+            toggleCheck(selected_);
         break;
     default:
         return;

@@ -12,6 +12,7 @@ class TImageList;
 constexpr UINT LVM_SCROLL = 0x1000 + 20;
 
 using TLVSelectItemEvent = std::function<void(TObject* sender, TListItem* item, bool selected)>;
+using TLVCheckedItemEvent = std::function<void(TObject* sender, TListItem* item)>;
 
 enum TViewStyle : std::uint8_t { vsIcon, vsSmallIcon, vsList, vsReport };
 
@@ -72,6 +73,10 @@ public:
     // Fired for the row that loses the selection, then for the one that
     // gets it.
     TLVSelectItemEvent OnSelectItem;
+    // Fired after the user ticks or unticks a row, by mouse or by Space.
+    // Space fires no OnClick, so a handler that mirrors checks elsewhere
+    // needs this to stay in step.
+    TLVCheckedItemEvent OnItemChecked;
 
     void WndProc(TMessage& message) override;
     bool WantsKey(WORD key) const override;
@@ -95,6 +100,7 @@ private:
     void paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect, bool focused);
     void pressAt(int x, int y, bool rightButton);
     void moveSelectionTo(int index);
+    void toggleCheck(TListItem* item);
     void handleScrollMessage(WORD code, int position);
     void handleHorizontalScroll(WORD code, int position);
     int maxTopIndex() const;

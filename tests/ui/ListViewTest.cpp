@@ -36,6 +36,9 @@ protected:
                     (list->Selected() ? " (now " + list->Selected()->Caption() + ")" : " (none)"));
         };
         list->OnClick = log.notify("click");
+        list->OnItemChecked = [this](TObject*, TListItem* item) {
+            log.add(item->Caption() + (item->Checked() ? " ticked" : " unticked"));
+        };
         list->OnDblClick = log.notify("dblclick");
         form->Show();
         pump();
@@ -118,7 +121,7 @@ TEST_F(ListViewTest, CheckboxClickTogglesAndClicksWithoutSelecting)
     backend().click(p.x, p.y);
     pump();
     EXPECT_TRUE(row->Checked());
-    EXPECT_EQ(log.events(), (std::vector<std::string>{"click"}));
+    EXPECT_EQ(log.events(), (std::vector<std::string>{"Key 1 ticked", "click"}));
     advance(1000); // no double click
     backend().click(p.x, p.y);
     pump();
@@ -160,10 +163,13 @@ TEST_F(ListViewTest, KeyboardMovesTheSelectionAndSpaceTicks)
     EXPECT_EQ(list->ItemIndex(), list->VisibleRowCount() - 1);
     press(VK_PRIOR);
     EXPECT_EQ(list->ItemIndex(), 0);
+    log.clear();
     press(VK_SPACE);
     EXPECT_TRUE(list->Items()->Item(0)->Checked());
     press(VK_SPACE);
     EXPECT_FALSE(list->Items()->Item(0)->Checked());
+    // Space fires no click, so its ticks are told through their own event.
+    EXPECT_EQ(log.events(), (std::vector<std::string>{"Key 0 ticked", "Key 0 unticked"}));
     // Arrows stay in the list instead of moving the focus on.
     EXPECT_TRUE(list->Focused());
 }
