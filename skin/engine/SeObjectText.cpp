@@ -434,6 +434,11 @@ private:
                 pos_ = pos;
                 fail("\"}\" expected");
             }
+            // A new line of whole pairs goes back to the fast steps, which
+            // take at least this pair.
+            if (high < 0 && pos + 1 < size &&
+                (hexDigits[std::uint8_t(text[pos])] | hexDigits[std::uint8_t(text[pos + 1])]) <= 15)
+                continue;
             const char c = text[pos++];
             const std::uint8_t digit = hexDigits[std::uint8_t(c)];
             if (digit == NotHex) {

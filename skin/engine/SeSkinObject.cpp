@@ -119,10 +119,14 @@ void TSeSkinObject::UpdateLinks()
 {
     std::vector<TSeBitmapLink*> links;
     CollectLinks(links);
+    // What LinkTo would make, set in place: the found bitmap and its name,
+    // the rectangle as it was.
     if (bitmaps_)
         for (TSeBitmapLink* link : links)
-            if (auto resolved = bitmaps_->LinkTo(link->Name(), link->Rect()))
-                link->CloneFrom(*resolved);
+            if (TSeBitmap* image = bitmaps_->Find(link->Name())) {
+                link->SetImage(image);
+                link->SetName(image->Name());
+            }
     for (int i = 0; i < ChildCount(); ++i)
         Child(i)->UpdateLinks();
 }
