@@ -73,8 +73,8 @@ HGLOBAL makeDib(int width, int height, const std::vector<Pixel>& topDownPixels, 
     std::memcpy(bytes, &header, sizeof header);
     for (int y = 0; y < height; ++y) {
         const int stored = bottomUp ? height - 1 - y : y;
-        std::memcpy(bytes + sizeof header + rowBytes * std::size_t(stored), topDownPixels.data() + std::size_t(y) * std::size_t(width),
-                    rowBytes);
+        const Pixel* row = topDownPixels.data() + std::size_t(y) * std::size_t(width);
+        std::memcpy(bytes + sizeof header + rowBytes * std::size_t(stored), row, rowBytes);
     }
     GlobalUnlock(block);
     return block;
@@ -92,8 +92,8 @@ std::vector<Pixel> pixelsOfDib(HGLOBAL block, int& width, int& height)
     std::vector<Pixel> pixels(std::size_t(width) * std::size_t(height));
     for (int y = 0; y < height; ++y) {
         const int stored = header.biHeight > 0 ? height - 1 - y : y;
-        std::memcpy(pixels.data() + std::size_t(y) * std::size_t(width), bytes + header.biSize + rowBytes * std::size_t(stored),
-                    rowBytes);
+        const std::uint8_t* row = bytes + header.biSize + rowBytes * std::size_t(stored);
+        std::memcpy(pixels.data() + std::size_t(y) * std::size_t(width), row, rowBytes);
     }
     GlobalUnlock(block);
     return pixels;
