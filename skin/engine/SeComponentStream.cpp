@@ -291,6 +291,17 @@ void requireClass(const TSeSkinObject& object, std::string_view className)
                          " was announced");
 }
 
+// Names are short; comparing them here spares a library call per property.
+bool sameName(const std::string& a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < b.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 // Finds a property by name. Streams list the properties in table order,
 // so the search starts just after the last one found (`next`) and nearly
 // always hits at once; names are unique in a table, so where it starts
@@ -301,7 +312,7 @@ const TSePropertyInfo& findProperty(const TSePropertyList& properties, std::size
     const std::size_t count = properties.size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t i = next + step < count ? next + step : next + step - count;
-        if (properties[i].name == name) {
+        if (sameName(properties[i].name, name)) {
             next = i + 1;
             return properties[i];
         }

@@ -1,7 +1,5 @@
 #include "skin/engine/SeSkinTypes.h"
 
-#include <cstring>
-
 namespace {
 
 const char* const alignNames[] = {"saNone", "saLeft", "saMostLeft", "saTop", "saMostTop", "saRight",
@@ -43,9 +41,15 @@ const TSeEnumNames SeFontStyleNames = names(fontStyleNames);
 
 int FindEnumName(const TSeEnumNames& names, const char* name, std::size_t length)
 {
-    for (int i = 0; i < names.count; ++i)
-        if (std::strlen(names.names[i]) == length && std::memcmp(names.names[i], name, length) == 0)
+    // Compared in place: most names differ within their first few letters.
+    for (int i = 0; i < names.count; ++i) {
+        const char* candidate = names.names[i];
+        std::size_t k = 0;
+        while (k < length && candidate[k] != '\0' && candidate[k] == name[k])
+            ++k;
+        if (k == length && candidate[k] == '\0')
             return i;
+    }
     return -1;
 }
 
