@@ -5,25 +5,11 @@
 
 #include "platform/DefFrame.h"
 
+#include "platform/MouseMessageKinds.h"
 #include "platform/RectMath.h"
 #include "platform/WindowTable.h"
 
 namespace {
-
-bool isMouseMove(UINT msg)
-{
-    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE;
-}
-
-bool isLeftRelease(UINT msg)
-{
-    return msg == WM_LBUTTONUP || msg == WM_NCLBUTTONUP;
-}
-
-bool isOtherMouseMessage(UINT msg)
-{
-    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK);
-}
 
 bool pointerOverButton(HWND hwnd, LRESULT hit, POINT screen)
 {
@@ -93,13 +79,13 @@ void DefFrameTrackCaptionButton(HWND hwnd, LRESULT hit)
             PostQuitMessage(int(msg.wParam));
             break;
         }
-        if (isMouseMove(msg.message) || isLeftRelease(msg.message)) {
+        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
             bool nowOver = pointerOverButton(hwnd, hit, msg.pt);
             if (nowOver != over) {
                 over = nowOver;
                 showPushed(hwnd, hit, over);
             }
-            if (isLeftRelease(msg.message)) {
+            if (IsLeftReleaseMessage(msg.message)) {
                 released = true;
                 releasePoint = msg.pt;
                 break;
@@ -107,7 +93,7 @@ void DefFrameTrackCaptionButton(HWND hwnd, LRESULT hit)
             continue;
         }
         // Other buttons and wheels mean nothing while one is held.
-        if (isOtherMouseMessage(msg.message))
+        if (IsMouseMessage(msg.message))
             continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);

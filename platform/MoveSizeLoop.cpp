@@ -2,6 +2,7 @@
 // a press on the caption or a border until the button is released.
 
 #include "platform/DefFrame.h"
+#include "platform/MouseMessageKinds.h"
 #include "platform/RectMath.h"
 #include "platform/WindowInternals.h"
 #include "platform/WindowTable.h"
@@ -9,16 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isMouseMove(UINT msg)
-{
-    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE;
-}
-
-bool isLeftRelease(UINT msg)
-{
-    return msg == WM_LBUTTONUP || msg == WM_NCLBUTTONUP;
-}
 
 // The edges that follow the pointer; the opposite ones stay put, and the
 // size stays within the tracking limits.
@@ -63,7 +54,7 @@ void DefFrameMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
             PostQuitMessage(int(msg.wParam));
             break;
         }
-        if (isMouseMove(msg.message) || isLeftRelease(msg.message)) {
+        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
             int dx = msg.pt.x - start.x;
             int dy = msg.pt.y - start.y;
             RECT r = original;
@@ -76,7 +67,7 @@ void DefFrameMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
             }
             SetWindowPos(hwnd, nullptr, r.left, r.top, Width(r), Height(r),
                          SWP_NOZORDER | SWP_NOACTIVATE | (moving ? SWP_NOSIZE : 0));
-            if (isLeftRelease(msg.message))
+            if (IsLeftReleaseMessage(msg.message))
                 break;
             continue;
         }

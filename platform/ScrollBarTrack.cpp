@@ -7,6 +7,7 @@
 
 #include "platform/ScrollBarState.h"
 
+#include "platform/MouseMessageKinds.h"
 #include "platform/RectMath.h"
 #include "platform/Timers.h"
 #include "platform/WindowTable.h"
@@ -14,21 +15,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isMouseMove(UINT msg)
-{
-    return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE;
-}
-
-bool isLeftRelease(UINT msg)
-{
-    return msg == WM_LBUTTONUP || msg == WM_NCLBUTTONUP;
-}
-
-bool isOtherMouseMessage(UINT msg)
-{
-    return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK);
-}
 
 // (setting + 1) quarter seconds, as the keyboard waits before repeating.
 UINT repeatDelayMs()
@@ -230,20 +216,20 @@ void ScrollBarTracker::run()
             PostQuitMessage(int(msg.wParam));
             break;
         }
-        if (isMouseMove(msg.message) || isLeftRelease(msg.message)) {
+        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
             pointer_ = msg.pt;
             if (part_ == ScrollBarPart::Thumb)
-                dragThumb(isLeftRelease(msg.message));
+                dragThumb(IsLeftReleaseMessage(msg.message));
             else
                 showHeld(pointerOverPart());
-            if (isLeftRelease(msg.message)) {
+            if (IsLeftReleaseMessage(msg.message)) {
                 released = true;
                 break;
             }
             continue;
         }
         // Other buttons and wheels mean nothing while one is held.
-        if (isOtherMouseMessage(msg.message))
+        if (IsMouseMessage(msg.message))
             continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);

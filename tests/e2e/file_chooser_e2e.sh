@@ -16,15 +16,9 @@ set -uo pipefail
 demo=${1:?usage: file_chooser_e2e.sh <file_chooser_demo> <output folder>}
 output=${2:?usage: file_chooser_e2e.sh <file_chooser_demo> <output folder>}
 
-if [[ -z "${BRIO_E2E_INSIDE_X:-}" ]]; then
-    for tool in xvfb-run xdotool import; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIPPED: $tool is not installed (needs xvfb, xdotool and imagemagick)"
-            exit 77
-        fi
-    done
-    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
-fi
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/e2e_common.sh"
+e2e_under_x "$0" xvfb-run xdotool import -- "$@"
 
 mkdir -p "$output"
 log="$output/file_chooser_e2e.log"
@@ -40,8 +34,6 @@ for name in alpha.wav beta.mp3 bravo.wav notes.txt sounds/inner.wav; do
     printf 'RIFF' >"$folder/$name"
 done
 
-here=$(cd "$(dirname "$0")" && pwd)
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
 SDL_VIDEODRIVER=x11 "$demo" "$folder" 3 >"$log" 2>&1 &
 pid=$!
 
@@ -51,36 +43,12 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-    echo "FAILED: $*"
-    echo "--- what the demo printed:"
-    cat "$log"
-    exit 1
-}
-
-# Waits up to $2 seconds (default 10) for the demo to print a line matching $1.
-await_line() {
-    local tenths=$((${2:-10} * 10))
-    for _ in $(seq "$tenths"); do
-        grep -q "$1" "$log" && return 0
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
 # Waits for round $1's dialog, gives it the X focus, and reads its targets.
 window=""
 await_dialog() {
     await_line "^targets $1 " || fail "round $1: the dialog did not show"
     read -r _ _ _ row0_x row0_y _ row1_x row1_y _ open_x open_y < <(grep "^targets $1 " "$log")
-    window=""
-    for _ in $(seq 50); do
-        window=$(xdotool search --onlyvisible --name '^Choose a sound$' 2>/dev/null | head -n 1)
-        [[ -n "$window" ]] && break
-        sleep 0.1
-    done
-    [[ -n "$window" ]] || fail "round $1: no native window titled 'Choose a sound'"
+    window=$(await_window '^Choose a sound$') || fail "round $1: no native window titled 'Choose a sound'"
     for _ in $(seq 20); do
         xdotool windowfocus --sync "$window" 2>/dev/null && break
         sleep 0.2
@@ -123,12 +91,5 @@ xdotool key Escape
 expect_result 3 "cancelled"
 
 await_line '^done$' || fail "the demo did not finish"
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the demo still runs after its last round"
-wait "$pid"
-status=$?
-((status == 0)) || fail "the demo exited with status $status"
+await_clean_exit 5 "its last round"
 echo "PASSED: chosen by keys, chosen by mouse, cancelled by Escape"

@@ -10,43 +10,17 @@ set -uo pipefail
 demo=${1:?usage: sdl_window_e2e.sh <sdl_window_demo> <output folder>}
 output=${2:?usage: sdl_window_e2e.sh <sdl_window_demo> <output folder>}
 
-if [[ -z "${BRIO_E2E_INSIDE_X:-}" ]]; then
-    for tool in xvfb-run xdotool import; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIPPED: $tool is not installed (needs xvfb, xdotool and imagemagick)"
-            exit 77
-        fi
-    done
-    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
-fi
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/e2e_common.sh"
+e2e_under_x "$0" xvfb-run xdotool import -- "$@"
 
 mkdir -p "$output"
 log="$output/sdl_window_e2e.log"
 screenshot="$output/sdl_window_e2e.png"
 : >"$log"
 
-here=$(cd "$(dirname "$0")" && pwd)
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
 SDL_VIDEODRIVER=x11 "$demo" >"$log" 2>&1 &
 pid=$!
-
-fail() {
-    echo "FAILED: $*"
-    echo "--- what the demo printed:"
-    cat "$log"
-    kill "$pid" 2>/dev/null
-    exit 1
-}
-
-# Waits up to five seconds for the demo to print a line matching $1.
-await_line() {
-    for _ in $(seq 50); do
-        grep -q "$1" "$log" && return 0
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 
 # The last window rectangle the demo reported: left top right bottom.
 last_rect() {
@@ -57,13 +31,7 @@ await_line '^targets ' || fail "the demo did not start"
 read -r _ _ caption_dx caption_dy _ close_dx close_dy _ corner_dx corner_dy < <(grep '^targets ' "$log")
 ((caption_dx >= 0 && close_dx >= 0 && corner_dx >= 0)) || fail "the frame has no caption, close button or sizing corner"
 
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --name 'Clatterbox frame test' 2>/dev/null | head -n 1)
-    [[ -n "$window" ]] && break
-    sleep 0.1
-done
-[[ -n "$window" ]] || fail "no native window titled 'Clatterbox frame test'"
+window=$(await_window '^Clatterbox frame test$') || fail "no native window titled 'Clatterbox frame test'"
 
 # Drag the caption by (+120, +90).
 read -r left top right bottom < <(last_rect)
@@ -96,12 +64,5 @@ echo "screenshot: $screenshot"
 read -r left top right bottom < <(last_rect)
 xdotool mousemove $((right - close_dx)) $((top + close_dy)) sleep 0.2 click 1
 await_line '^closed$' || fail "the close button did not close the window"
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the demo still runs after its window closed"
-wait "$pid"
-status=$?
-((status == 0)) || fail "the demo exited with status $status"
+await_clean_exit 5 "its window closed"
 echo "PASSED: moved, sized and closed"

@@ -2,6 +2,7 @@
 // meets them in, and a second picture with a popup menu and its submenu
 // open; both are written for a person to look at.
 
+#include "GalleryImages.h"
 #include "UiTestSupport.h"
 
 #include "ui/Bevel.h"
@@ -28,10 +29,10 @@
 
 namespace {
 
+using uitest::AddGroupSoundGlyphs;
+using uitest::AddKeyCapImages;
+using uitest::kKeyNames;
 using uitest::UiTest;
-
-const char* const kKeyNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
-                                 "A", "S", "D", "F", "G", "H", "J", "K", "L", ";"};
 
 template <class T> T* Place(TWinControl* parent, int x, int y, int w = 0, int h = 0)
 {
@@ -39,51 +40,6 @@ template <class T> T* Place(TWinControl* parent, int x, int y, int w = 0, int h 
     control->SetBounds(x, y, w ? w : control->Width(), h ? h : control->Height());
     control->SetParent(parent);
     return control;
-}
-
-// Twenty 16 x 16 key caps.
-void AddKeyImages(TImageList* images)
-{
-    TBitmap strip(16 * 20, 16);
-    TCanvas* canvas = strip.Canvas();
-    canvas->Brush()->SetColor(clFuchsia);
-    canvas->FillRect(RECT{0, 0, 16 * 20, 16});
-    canvas->Font()->SetHeight(-10);
-    canvas->Font()->SetStyle({fsBold});
-    canvas->Font()->SetColor(RGB(200, 90, 0));
-    for (int i = 0; i < 20; ++i) {
-        canvas->Pen()->SetColor(RGB(200, 90, 0));
-        canvas->Brush()->SetColor(RGB(255, 236, 210));
-        canvas->RoundRect(16 * i + 1, 1, 16 * i + 15, 15, 4, 4);
-        canvas->Brush()->SetStyle(bsClear);
-        RECT cell{16 * i, 0, 16 * i + 16, 16};
-        canvas->TextRect(cell, kKeyNames[i], {tfCenter, tfVerticalCenter, tfSingleLine});
-        canvas->Brush()->SetStyle(bsSolid);
-    }
-    images->AddMasked(&strip, clFuchsia);
-}
-
-// A group glyph, a sound glyph and a speaker for menus, 16 x 16 each.
-void AddGlyphs(TImageList* images)
-{
-    TBitmap strip(48, 16);
-    TCanvas* canvas = strip.Canvas();
-    canvas->Brush()->SetColor(clFuchsia);
-    canvas->FillRect(RECT{0, 0, 48, 16});
-    canvas->Pen()->SetColor(RGB(128, 96, 0));
-    canvas->Brush()->SetColor(RGB(255, 210, 80));
-    canvas->Rectangle(1, 3, 15, 14);
-    canvas->Pen()->SetColor(clNavy);
-    canvas->Brush()->SetColor(clNavy);
-    canvas->Ellipse(18, 9, 24, 14);
-    canvas->MoveTo(23, 11);
-    canvas->LineTo(23, 2);
-    canvas->LineTo(29, 4);
-    canvas->Pen()->SetColor(clGreen);
-    canvas->Brush()->SetColor(clLime);
-    POINT speaker[] = {{34, 6}, {37, 6}, {41, 2}, {41, 14}, {37, 10}, {34, 10}};
-    canvas->Polygon(speaker);
-    images->AddMasked(&strip, clFuchsia);
 }
 
 // A windowed control with both native scroll bars over a checkered page.
@@ -230,9 +186,9 @@ void AddListAndTree(Gallery& g)
 {
     TForm* form = g.form;
     auto* keyImages = new TImageList(form);
-    AddKeyImages(keyImages);
+    AddKeyCapImages(keyImages, 16);
     g.glyphs = new TImageList(form);
-    AddGlyphs(g.glyphs);
+    AddGroupSoundGlyphs(g.glyphs, true);
 
     g.list = Place<TListView>(form, 318, 12, 420, 230);
     g.list->SetCheckboxes(true);

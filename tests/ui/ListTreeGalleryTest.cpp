@@ -1,6 +1,7 @@
 // One picture of the list view and the tree view as the key panel uses
 // them, for a person to look at.
 
+#include "GalleryImages.h"
 #include "UiTestSupport.h"
 
 #include "ui/GraphicsBitmap.h"
@@ -12,50 +13,10 @@
 
 namespace {
 
+using uitest::AddGroupSoundGlyphs;
+using uitest::AddKeyCapImages;
+using uitest::kKeyNames;
 using uitest::UiTest;
-
-const char* const kKeyNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
-                                 "A", "S", "D", "F", "G", "H", "J", "K", "L", ";"};
-
-// Twenty 24 x 24 key labels in orange.
-void AddKeyImages(TImageList* images)
-{
-    TBitmap strip(24 * 20, 24);
-    TCanvas* canvas = strip.Canvas();
-    canvas->Brush()->SetColor(clFuchsia);
-    canvas->FillRect(RECT{0, 0, 24 * 20, 24});
-    canvas->Font()->SetStyle({fsBold});
-    canvas->Font()->SetColor(RGB(240, 130, 20));
-    for (int i = 0; i < 20; ++i) {
-        canvas->Pen()->SetColor(RGB(240, 130, 20));
-        canvas->Brush()->SetColor(RGB(255, 240, 220));
-        canvas->RoundRect(24 * i + 2, 2, 24 * i + 22, 22, 6, 6);
-        canvas->Brush()->SetStyle(bsClear);
-        RECT cell{24 * i, 0, 24 * i + 24, 24};
-        canvas->TextRect(cell, kKeyNames[i], {tfCenter, tfVerticalCenter, tfSingleLine});
-        canvas->Brush()->SetStyle(bsSolid);
-    }
-    images->AddMasked(&strip, clFuchsia);
-}
-
-// A folder-like group glyph and a note-like sound glyph, 16 x 16.
-void AddTreeImages(TImageList* images)
-{
-    TBitmap strip(32, 16);
-    TCanvas* canvas = strip.Canvas();
-    canvas->Brush()->SetColor(clFuchsia);
-    canvas->FillRect(RECT{0, 0, 32, 16});
-    canvas->Pen()->SetColor(RGB(128, 96, 0));
-    canvas->Brush()->SetColor(RGB(255, 210, 80));
-    canvas->Rectangle(1, 3, 15, 14);
-    canvas->Pen()->SetColor(clNavy);
-    canvas->Brush()->SetColor(clNavy);
-    canvas->Ellipse(18, 9, 24, 14);
-    canvas->MoveTo(23, 11);
-    canvas->LineTo(23, 2);
-    canvas->LineTo(29, 4);
-    images->AddMasked(&strip, clFuchsia);
-}
 
 class ListTreeGallery : public UiTest {};
 
@@ -68,9 +29,9 @@ TEST_F(ListTreeGallery, WritesAPicture)
 
     auto* keyImages = new TImageList(form);
     keyImages->SetSize(24, 24);
-    AddKeyImages(keyImages);
+    AddKeyCapImages(keyImages, 24);
     auto* treeImages = new TImageList(form);
-    AddTreeImages(treeImages);
+    AddGroupSoundGlyphs(treeImages, false);
 
     auto* list = new TListView(form);
     list->SetParent(form);

@@ -1,0 +1,73 @@
+# Shared pieces of the end-to-end scripts, which run a demo program on a
+# virtual X server, drive it with xdotool and read the lines it prints.
+# Sourced; the sourcing script sets $log (the demo's output) and $pid.
+
+# e2e_under_x SCRIPT TOOL... -- ARG...: runs SCRIPT again on a virtual X
+# server unless it already runs on one; exits 77 (skipped) when a tool is
+# missing.
+e2e_under_x() {
+    [[ -n "${BRIO_E2E_INSIDE_X:-}" ]] && return 0
+    local script=$1 tools=()
+    shift
+    while [[ $# -gt 0 && "$1" != "--" ]]; do
+        tools+=("$1")
+        shift
+    done
+    shift
+    local tool
+    for tool in "${tools[@]}"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIPPED: $tool is not installed (needs ${tools[*]})"
+            exit 77
+        fi
+    done
+    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$script" "$@"
+}
+
+# Leaks of the X and audio libraries are theirs, not ours.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp"
+
+fail() {
+    echo "FAILED: $*"
+    echo "--- what the demo printed:"
+    cat "$log"
+    kill "$pid" 2>/dev/null
+    exit 1
+}
+
+# await_line PATTERN [SECONDS]: waits (10 s unless told) for the demo to
+# print a line matching PATTERN; fails at once when the demo has ended.
+await_line() {
+    local tenths=$((${2:-10} * 10))
+    for _ in $(seq "$tenths"); do
+        grep -q "$1" "$log" && return 0
+        kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# await_window TITLE: prints the id of the first native window named TITLE
+# (an extended regular expression) within ten seconds.
+await_window() {
+    local window
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [[ -n "$window" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$window" ]] && echo "$window"
+}
+
+# await_clean_exit SECONDS WHAT: the demo must end by itself within
+# SECONDS and with status 0; WHAT says what should have ended it.
+await_clean_exit() {
+    for _ in $(seq $(($1 * 10))); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the demo still runs $1 s after $2"
+    wait "$pid"
+    local status=$?
+    ((status == 0)) || fail "the demo exited with status $status"
+}
