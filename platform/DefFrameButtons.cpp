@@ -5,7 +5,7 @@
 
 #include "platform/DefFrame.h"
 
-#include "platform/MouseMessageKinds.h"
+#include "platform/HeldButtonLoop.h"
 #include "platform/RectMath.h"
 #include "platform/WindowTable.h"
 
@@ -71,33 +71,15 @@ void DefFrameTrackCaptionButton(HWND hwnd, LRESULT hit)
     bool over = true;
     showPushed(hwnd, hit, true);
     SetCapture(hwnd);
-    bool released = false;
     POINT releasePoint{};
-    MSG msg;
-    while (IsWindow(hwnd) && GetCapture() == hwnd) {
-        if (!GetMessage(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(int(msg.wParam));
-            break;
+    bool released = TrackHeldLeftButton(hwnd, [&](const MSG& msg) {
+        bool nowOver = pointerOverButton(hwnd, hit, msg.pt);
+        if (nowOver != over) {
+            over = nowOver;
+            showPushed(hwnd, hit, over);
         }
-        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
-            bool nowOver = pointerOverButton(hwnd, hit, msg.pt);
-            if (nowOver != over) {
-                over = nowOver;
-                showPushed(hwnd, hit, over);
-            }
-            if (IsLeftReleaseMessage(msg.message)) {
-                released = true;
-                releasePoint = msg.pt;
-                break;
-            }
-            continue;
-        }
-        // Other buttons and wheels mean nothing while one is held.
-        if (IsMouseMessage(msg.message))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
+        releasePoint = msg.pt;
+    });
     if (GetCapture() == hwnd)
         ReleaseCapture();
     if (!IsWindow(hwnd))

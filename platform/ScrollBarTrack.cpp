@@ -7,6 +7,7 @@
 
 #include "platform/ScrollBarState.h"
 
+#include "platform/HeldButtonLoop.h"
 #include "platform/MouseMessageKinds.h"
 #include "platform/RectMath.h"
 #include "platform/Timers.h"
@@ -209,31 +210,13 @@ void ScrollBarTracker::run()
         repeatStep();
         timer_ = SetInternalTimer(repeatDelayMs(), [this] { onTimer(); });
     }
-    bool released = false;
-    MSG msg;
-    while (IsWindow(hwnd_) && GetCapture() == hwnd_) {
-        if (!GetMessage(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(int(msg.wParam));
-            break;
-        }
-        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
-            pointer_ = msg.pt;
-            if (part_ == ScrollBarPart::Thumb)
-                dragThumb(IsLeftReleaseMessage(msg.message));
-            else
-                showHeld(pointerOverPart());
-            if (IsLeftReleaseMessage(msg.message)) {
-                released = true;
-                break;
-            }
-            continue;
-        }
-        // Other buttons and wheels mean nothing while one is held.
-        if (IsMouseMessage(msg.message))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
+    bool released = TrackHeldLeftButton(hwnd_, [this](const MSG& msg) {
+        pointer_ = msg.pt;
+        if (part_ == ScrollBarPart::Thumb)
+            dragThumb(IsLeftReleaseMessage(msg.message));
+        else
+            showHeld(pointerOverPart());
+    });
     finish(released);
 }
 
