@@ -8,7 +8,13 @@
 
 #include <pixman.h>
 
-PixelBuffer::PixelBuffer(int width, int height)
+PixelBuffer::PixelBuffer(int width, int height) : PixelBuffer(width, height, UnfilledPixels{})
+{
+    if (owned_)
+        std::memset(owned_, 0, (byteCount() + 63) & ~std::size_t(63));
+}
+
+PixelBuffer::PixelBuffer(int width, int height, UnfilledPixels)
 {
     if (width <= 0 || height <= 0)
         return;
@@ -18,7 +24,6 @@ PixelBuffer::PixelBuffer(int width, int height)
     owned_ = static_cast<Pixel*>(std::aligned_alloc(64, rounded));
     if (!owned_)
         throw std::bad_alloc();
-    std::memset(owned_, 0, rounded);
     width_ = width;
     height_ = height;
     stride_ = width;

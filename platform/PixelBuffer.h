@@ -7,10 +7,16 @@
 #include <cstddef>
 #include <memory>
 
+// Tag for memory left as allocated, for callers that write every pixel
+// before any is read (a loader filling a bitmap from a file).
+struct UnfilledPixels {};
+
 class PixelBuffer {
 public:
     // Owns zeroed memory, rows top to bottom. Sizes below 1 give an empty buffer.
     PixelBuffer(int width, int height);
+    // The same without zeroing.
+    PixelBuffer(int width, int height, UnfilledPixels);
     // Wraps memory the caller keeps alive; strideInPixels < 0 for bottom-up rows.
     PixelBuffer(int width, int height, Pixel* firstRow, std::ptrdiff_t strideInPixels);
     ~PixelBuffer();

@@ -1,6 +1,7 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
+#include "platform/UnfilledBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SePixels.h"
 #include "ui/Exception.h"
@@ -67,7 +68,9 @@ void TSeBitmap::releaseCopy()
     oldCopyBitmap_ = nullptr;
 }
 
-void TSeBitmap::Allocate(int width, int height)
+void TSeBitmap::Allocate(int width, int height) { allocate(width, height, true); }
+
+void TSeBitmap::allocate(int width, int height, bool cleared)
 {
     struct ChangeOnExit {
         TSeBitmap* self;
@@ -88,14 +91,19 @@ void TSeBitmap::Allocate(int width, int height)
         OnBeforeRelease(this);
     release();
 
-    BITMAPINFO info{};
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP dib = nullptr;
+    if (cleared) {
+        BITMAPINFO info{};
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    } else {
+        dib = CreateUnfilledDIBSection(width, height, &bits);
+    }
     if (!dib || !bits)
         throw EOutOfResources("Can't allocate the DIB handle");
     HDC dc = CreateCompatibleDC(nullptr);
@@ -276,7 +284,8 @@ void TSeBitmap::RefreshCopy()
     BITMAP info{};
     if (!copy_ || GetObject(copy_, sizeof info, &info) == 0 || info.bmWidth != width_ || info.bmHeight != height_) {
         releaseCopy();
-        HBITMAP copy = CreateCompatibleBitmap(dc_, width_, height_);
+        // The blit below fills every pixel.
+        HBITMAP copy = CreateUnfilledBitmap(width_, height_, nullptr);
         HDC copyDc = copy ? CreateCompatibleDC(nullptr) : nullptr;
         if (!copyDc) {
             if (copy)

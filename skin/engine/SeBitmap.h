@@ -109,6 +109,9 @@ public:
     TNotifyEvent OnBeforeRelease;
 
 private:
+    // `cleared` false leaves new pixel memory as it is, for callers that
+    // overwrite every pixel.
+    void allocate(int width, int height, bool cleared);
     void release();
     void releaseCopy();
     HDC opaqueSource() const;

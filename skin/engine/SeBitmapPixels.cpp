@@ -223,15 +223,9 @@ void TSeBitmap::ReadFrom(TSeByteReader& in, Pixel keyColour)
         return;
     const std::int64_t bytes = std::int64_t(width) * height * 4;
     in.Require(bytes, "bitmap pixels");
-    Allocate(width, height);
-    // Copied and keyed in one pass over the pixels.
-    const std::uint8_t* source = in.Take(std::size_t(bytes));
-    const std::uint32_t red = keyColour >> 16 & 0xFF, green = keyColour >> 8 & 0xFF, blue = keyColour & 0xFF;
-    for (std::ptrdiff_t i = 0, count = std::ptrdiff_t(width) * height; i < count; ++i) {
-        Pixel p;
-        std::memcpy(&p, source + i * 4, 4);
-        bits_[i] = KeyedPixel(p, red, green, blue);
-    }
+    // Every pixel is written below, so the new memory is not cleared first.
+    allocate(width, height, false);
+    CopyKeyedPixels(bits_, in.Take(std::size_t(bytes)), std::size_t(width) * std::size_t(height), keyColour);
 }
 
 void TSeBitmap::WriteTo(TStream& stream) const

@@ -47,14 +47,14 @@ struct NestingGuard {
     ~NestingGuard() { --nesting; }
 };
 
-std::string_view readBlock(TSeByteReader& in, std::int64_t count)
+inline std::string_view readBlock(TSeByteReader& in, std::int64_t count)
 {
     if (count < 0 || std::uint64_t(count) > in.Left())
         InvalidStreamOperation();
     return std::string_view(reinterpret_cast<const char*>(in.Take(std::size_t(count))), std::size_t(count));
 }
 
-std::string_view readShortString(TSeByteReader& in) { return readBlock(in, in.ReadByte()); }
+inline std::string_view readShortString(TSeByteReader& in) { return readBlock(in, in.ReadByte()); }
 
 std::int64_t readLittleEndian(TSeByteReader& in, int bytes)
 {
@@ -132,6 +132,7 @@ void readValue(TSeByteReader& in, TSeValue& value)
     }
     case vaSet:
         value.type = TSeValueType::Set;
+        value.items.clear();
         for (;;) {
             const std::string_view item = readShortString(in);
             if (item.empty())
@@ -261,16 +262,6 @@ void checkComponentStream(TSeByteReader in)
         InvalidStreamOperation();
 }
 
-void clearValue(TSeValue& value)
-{
-    value.type = TSeValueType::Null;
-    value.integer = 0;
-    value.boolean = false;
-    value.text.clear();
-    value.items.clear();
-    value.bytes.clear();
-}
-
 // ClassName demangles on every call; a skin load asks for the same few
 // classes hundreds of times.
 const std::string& classNameOf(const TSeSkinObject& object)
@@ -291,23 +282,49 @@ void requireClass(const TSeSkinObject& object, std::string_view className)
                          " was announced");
 }
 
-// Names are short; comparing them here spares a library call per property.
+template <class Word>
+Word loadWord(const char* at)
+{
+    Word w;
+    std::memcpy(&w, at, sizeof w);
+    return w;
+}
+
+// Names are short; comparing them here, a word at a time with the last
+// word overlapping the one before, spares a library call per property.
 bool sameName(const std::string& a, std::string_view b)
 {
-    if (a.size() != b.size())
+    const std::size_t size = b.size();
+    if (a.size() != size)
         return false;
-    for (std::size_t i = 0; i < b.size(); ++i)
-        if (a[i] != b[i])
+    const char* x = a.data();
+    const char* y = b.data();
+    if (size >= 8) {
+        for (std::size_t i = 0; i + 8 < size; i += 8)
+            if (loadWord<std::uint64_t>(x + i) != loadWord<std::uint64_t>(y + i))
+                return false;
+        return loadWord<std::uint64_t>(x + size - 8) == loadWord<std::uint64_t>(y + size - 8);
+    }
+    if (size >= 4)
+        return loadWord<std::uint32_t>(x) == loadWord<std::uint32_t>(y) &&
+               loadWord<std::uint32_t>(x + size - 4) == loadWord<std::uint32_t>(y + size - 4);
+    for (std::size_t i = 0; i < size; ++i)
+        if (x[i] != y[i])
             return false;
     return true;
 }
 
-// Finds a property by name. Streams list the properties in table order,
-// so the search starts just after the last one found (`next`) and nearly
-// always hits at once; names are unique in a table, so where it starts
-// does not change what it finds.
-const TSePropertyInfo& findProperty(const TSePropertyList& properties, std::size_t& next,
-                                    const std::string& objectName, std::string_view name)
+[[noreturn, gnu::noinline]] void noSuchProperty(const std::string& objectName, std::string_view name)
+{
+    const std::string text(name);
+    throw EReadError("Error reading " + objectName + "." + text + ": Property " + text + " does not exist");
+}
+
+// Finds a property by name anywhere in the table, starting at `next`;
+// names are unique in a table, so where it starts does not change what it
+// finds.
+[[gnu::noinline]] const TSePropertyInfo& searchProperty(const TSePropertyList& properties, std::size_t& next,
+                                                         const std::string& objectName, std::string_view name)
 {
     const std::size_t count = properties.size();
     for (std::size_t step = 0; step < count; ++step) {
@@ -317,8 +334,17 @@ const TSePropertyInfo& findProperty(const TSePropertyList& properties, std::size
             return properties[i];
         }
     }
-    const std::string text(name);
-    throw EReadError("Error reading " + objectName + "." + text + ": Property " + text + " does not exist");
+    noSuchProperty(objectName, name);
+}
+
+// Streams list the properties in table order, so the one just after the
+// last found (`next`) nearly always is it: one comparison, in line.
+inline const TSePropertyInfo& findProperty(const TSePropertyList& properties, std::size_t& next,
+                                           const std::string& objectName, std::string_view name)
+{
+    if (next < properties.size() && sameName(properties[next].name, name))
+        return properties[next++];
+    return searchProperty(properties, next, objectName, name);
 }
 
 // One component stream, already checked, straight onto the object.
@@ -335,7 +361,9 @@ void applyComponentStream(TSeByteReader& in, TSeSkinObject& object)
         const std::string_view property = readShortString(in);
         if (property.empty())
             break;
-        clearValue(value);
+        // Setters look only at the member their type names, so the type
+        // alone is reset; readValue overwrites whatever it sets.
+        value.type = TSeValueType::Null;
         readValue(in, value);
         findProperty(properties, next, name, property).set(object, value);
     }

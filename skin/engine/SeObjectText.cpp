@@ -159,27 +159,76 @@ bool decodeEightHexDigits(const char* text, std::uint8_t* out)
 }
 
 #if defined(__SSE2__)
-// Sixteen upper-case digits into eight bytes in one step; false, writing
-// nothing, when any of the sixteen is something else.
-bool decodeSixteenHexDigits(const char* text, std::uint8_t* out)
+// Sixteen characters as nibbles; `valid` has all ones in the lanes that
+// held an upper-case hexadecimal digit.
+inline __m128i hexNibbles(__m128i x, __m128i& valid)
 {
-    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
     const __m128i digit = _mm_sub_epi8(x, _mm_set1_epi8('0'));
     const __m128i letter = _mm_sub_epi8(x, _mm_set1_epi8('A'));
     // Unsigned "at most": min(v, bound) == v.
     const __m128i isDigit = _mm_cmpeq_epi8(_mm_min_epu8(digit, _mm_set1_epi8(9)), digit);
     const __m128i isLetter = _mm_cmpeq_epi8(_mm_min_epu8(letter, _mm_set1_epi8(5)), letter);
-    if (_mm_movemask_epi8(_mm_or_si128(isDigit, isLetter)) != 0xFFFF)
+    valid = _mm_or_si128(isDigit, isLetter);
+    // 'A' is 17 past '0', seven more than its value of 10.
+    return _mm_sub_epi8(digit, _mm_and_si128(isLetter, _mm_set1_epi8(7)));
+}
+
+// Each pair of nibbles as one byte in the low half of its 16-bit lane; the
+// first digit of a pair is the low byte of the lane.
+inline __m128i joinNibblePairs(__m128i nibbles)
+{
+    return _mm_and_si128(_mm_or_si128(_mm_slli_epi16(nibbles, 4), _mm_srli_epi16(nibbles, 8)),
+                         _mm_set1_epi16(0x00FF));
+}
+
+// Sixteen upper-case digits into eight bytes in one step; false, writing
+// nothing, when any of the sixteen is something else.
+bool decodeSixteenHexDigits(const char* text, std::uint8_t* out)
+{
+    __m128i valid;
+    const __m128i nibbles = hexNibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text)), valid);
+    if (_mm_movemask_epi8(valid) != 0xFFFF)
         return false;
-    const __m128i nibbles = _mm_or_si128(_mm_and_si128(isDigit, digit),
-                                         _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
-    // The first digit of a pair is the low byte of its 16-bit lane.
-    const __m128i high = _mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x00FF)), 4);
-    const __m128i low = _mm_srli_epi16(nibbles, 8);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(_mm_or_si128(high, low), high));
+    const __m128i bytes = joinNibblePairs(nibbles);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(bytes, bytes));
+    return true;
+}
+
+// The same for thirty-two digits into sixteen bytes.
+bool decodeThirtyTwoHexDigits(const char* text, std::uint8_t* out)
+{
+    __m128i validFirst, validSecond;
+    const __m128i first = hexNibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text)), validFirst);
+    const __m128i second = hexNibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 16)), validSecond);
+    if (_mm_movemask_epi8(_mm_and_si128(validFirst, validSecond)) != 0xFFFF)
+        return false;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                     _mm_packus_epi16(joinNibblePairs(first), joinNibblePairs(second)));
     return true;
 }
 #endif
+
+// The first position from `pos` on that is not blank (or `size`); a line
+// break and the indent after it go sixteen bytes a step where SSE2 is there.
+std::size_t skipBlankRun(const char* text, std::size_t pos, std::size_t size)
+{
+#if defined(__SSE2__)
+    while (pos + 16 <= size) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + pos));
+        // Blank: a space, or '\t' to '\r'.
+        const __m128i control = _mm_sub_epi8(x, _mm_set1_epi8('\t'));
+        const __m128i blank = _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(' ')),
+                                           _mm_cmpeq_epi8(_mm_min_epu8(control, _mm_set1_epi8(4)), control));
+        const unsigned notBlank = ~unsigned(_mm_movemask_epi8(blank)) & 0xFFFF;
+        if (notBlank)
+            return pos + std::size_t(__builtin_ctz(notBlank));
+        pos += 16;
+    }
+#endif
+    while (pos < size && isBlank(text[pos]))
+        ++pos;
+    return pos;
+}
 
 class Parser {
 public:
@@ -406,20 +455,26 @@ private:
         std::size_t pos = pos_;
         int high = -1;
         for (;;) {
-            // Whole lines of digits go eight characters a step, the rest of
-            // a line two at a time.
+            // Whole lines of digits go thirty-two, sixteen or eight
+            // characters a step, the rest of a line two at a time.
             if (high < 0) {
+                // A line of whole steps ends on a line break, which no
+                // step needs to try.
 #if defined(__SSE2__)
-                while (pos + 16 <= size && decodeSixteenHexDigits(text + pos, next)) {
+                while (pos + 32 <= size && !isBlank(text[pos]) && decodeThirtyTwoHexDigits(text + pos, next)) {
+                    next += 16;
+                    pos += 32;
+                }
+                while (pos + 16 <= size && !isBlank(text[pos]) && decodeSixteenHexDigits(text + pos, next)) {
                     next += 8;
                     pos += 16;
                 }
 #endif
-                while (pos + 8 <= size && decodeEightHexDigits(text + pos, next)) {
+                while (pos + 8 <= size && !isBlank(text[pos]) && decodeEightHexDigits(text + pos, next)) {
                     next += 4;
                     pos += 8;
                 }
-                while (pos + 1 < size) {
+                while (pos + 1 < size && !isBlank(text[pos])) {
                     const std::uint8_t a = hexDigits[std::uint8_t(text[pos])];
                     const std::uint8_t b = hexDigits[std::uint8_t(text[pos + 1])];
                     if ((a | b) > 15)
@@ -428,8 +483,7 @@ private:
                     pos += 2;
                 }
             }
-            while (pos < size && isBlank(text[pos]))
-                ++pos;
+            pos = skipBlankRun(text, pos, size);
             if (pos >= size) {
                 pos_ = pos;
                 fail("\"}\" expected");

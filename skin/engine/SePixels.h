@@ -30,6 +30,12 @@ inline Pixel KeyedPixel(Pixel p, std::uint32_t red, std::uint32_t green, std::ui
     return near ? SeKeyValue : p;
 }
 
+// `count` pixels from `in` (any alignment) to `out`, each through
+// KeyedPixel with `keyColour`'s red, green and blue. The portable form is
+// what machines without SSE2 run; both give the same pixels.
+void CopyKeyedPixels(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour);
+void CopyKeyedPixelsPortable(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour);
+
 // s over d with s's alpha; all four bytes blend, the red/blue and the
 // green/alpha pairs in parallel.
 inline Pixel BlendPixel(Pixel s, Pixel d)
