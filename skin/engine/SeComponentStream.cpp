@@ -6,6 +6,7 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeStreamIo.h"
 #include "ui/Exception.h"
+#include "ui/GraphicsFont.h"
 #include "ui/Stream.h"
 
 #include <cstring>
@@ -267,10 +268,17 @@ void checkComponentStream(TSeByteReader in)
 const std::string& classNameOf(const TSeSkinObject& object)
 {
     thread_local std::unordered_map<std::type_index, std::string> names;
-    const std::type_index type(typeid(object));
-    auto found = names.find(type);
+    // Siblings are mostly of one class: the last answer is checked first.
+    thread_local const std::type_info* lastType = nullptr;
+    thread_local const std::string* lastName = nullptr;
+    const std::type_info& type = typeid(object);
+    if (&type == lastType)
+        return *lastName;
+    auto found = names.find(std::type_index(type));
     if (found == names.end())
-        found = names.emplace(type, object.ClassName()).first;
+        found = names.emplace(std::type_index(type), object.ClassName()).first;
+    lastType = &type;
+    lastName = &found->second;
     return found->second;
 }
 
@@ -368,6 +376,18 @@ void applyComponentStream(TSeByteReader& in, TSeSkinObject& object)
         findProperty(properties, next, name, property).set(object, value);
     }
     in.ReadByte();
+}
+
+// A new object's fonts take the default character set. Its children came
+// through ReadObjectRecord and have theirs already, and no property of a
+// parent reaches into its children, so only its own fonts are left.
+void applyDefaultCharset(TSeSkinObject& object)
+{
+    thread_local std::vector<TFont*> fonts;
+    fonts.clear();
+    object.CollectFonts(fonts);
+    for (TFont* font : fonts)
+        font->SetCharset(TFontCharset(1));
 }
 
 } // namespace
@@ -489,7 +509,7 @@ TSeSkinObject* ReadObjectRecord(TSeByteReader& in, TComponent* owner, bool textF
         requireBinaryForm(streamed);
         std::unique_ptr<TSeSkinObject> object(cls->create(owner));
         ApplyObject(*object, streamed);
-        object->ApplyCharset(1);
+        applyDefaultCharset(*object);
         return object.release();
     }
     const std::int32_t size = in.ReadInt32();
@@ -500,7 +520,7 @@ TSeSkinObject* ReadObjectRecord(TSeByteReader& in, TComponent* owner, bool textF
     applyComponentStream(definition, *object);
     if (!definition.AtEnd())
         InvalidStreamOperation();
-    object->ApplyCharset(1);
+    applyDefaultCharset(*object);
     return object.release();
 }
 
