@@ -461,9 +461,21 @@ private:
                 // A line of whole steps ends on a line break, which no
                 // step needs to try.
 #if defined(__SSE2__)
-                while (pos + 32 <= size && !isBlank(text[pos]) && decodeThirtyTwoHexDigits(text + pos, next)) {
+                for (;;) {
+                    while (pos + 32 <= size && !isBlank(text[pos]) && decodeThirtyTwoHexDigits(text + pos, next)) {
+                        next += 16;
+                        pos += 32;
+                    }
+                    // The usual layout: a line break and an indent, and the
+                    // next line starts with a whole step. Anything else is
+                    // left to the steps below from the same position.
+                    if (pos >= size || !isBlank(text[pos]))
+                        break;
+                    const std::size_t line = skipBlankRun(text, pos, size);
+                    if (line + 32 > size || !decodeThirtyTwoHexDigits(text + line, next))
+                        break;
                     next += 16;
-                    pos += 32;
+                    pos = line + 32;
                 }
                 while (pos + 16 <= size && !isBlank(text[pos]) && decodeSixteenHexDigits(text + pos, next)) {
                     next += 8;
