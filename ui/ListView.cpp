@@ -18,9 +18,6 @@ constexpr int kCheckboxLeft = 3;
 constexpr int kWheelRows = 3;
 constexpr int kHorizontalStep = 16;
 
-// Scroll-bar request codes of WM_VSCROLL and WM_HSCROLL.
-enum ScrollCode : WORD { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom };
-
 } // namespace
 
 TListView::TListView(TComponent* owner)
@@ -229,33 +226,13 @@ void TListView::MakeVisible(const TListItem* item)
 void TListView::handleScrollMessage(WORD code, int position)
 {
     int page = std::max(1, VisibleRowCount());
-    switch (code) {
-    case kLineUp: ScrollBy(-1); break;
-    case kLineDown: ScrollBy(1); break;
-    case kPageUp: ScrollBy(-page); break;
-    case kPageDown: ScrollBy(page); break;
-    case kThumbPosition:
-    case kThumbTrack: ScrollTo(position); break;
-    case kTop: ScrollTo(0); break;
-    case kBottom: ScrollTo(maxTopIndex()); break;
-    default: break;
-    }
+    ScrollTo(ScrollRequestTarget(code, position, topIndex_, 1, page, maxTopIndex()));
 }
 
 void TListView::handleHorizontalScroll(WORD code, int position)
 {
     int page = std::max(kHorizontalStep, ClientWidth());
-    switch (code) {
-    case kLineUp: SetScrollLeft(scrollLeft_ - kHorizontalStep); break;
-    case kLineDown: SetScrollLeft(scrollLeft_ + kHorizontalStep); break;
-    case kPageUp: SetScrollLeft(scrollLeft_ - page); break;
-    case kPageDown: SetScrollLeft(scrollLeft_ + page); break;
-    case kThumbPosition:
-    case kThumbTrack: SetScrollLeft(position); break;
-    case kTop: SetScrollLeft(0); break;
-    case kBottom: SetScrollLeft(maxScrollLeft()); break;
-    default: break;
-    }
+    SetScrollLeft(ScrollRequestTarget(code, position, scrollLeft_, kHorizontalStep, page, maxScrollLeft()));
 }
 
 // A bar that comes or goes changes the client area, and with it the other

@@ -18,8 +18,6 @@ constexpr int kButtonSize = 9;
 constexpr int kLabelPadding = 2;
 constexpr int kWheelRows = 3;
 
-enum ScrollCode : WORD { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kThumbTrack, kTop, kBottom };
-
 } // namespace
 
 TTreeView::TTreeView(TComponent* owner) : TCustomControl(owner), items_(std::make_unique<TTreeNodes>(this))
@@ -306,17 +304,7 @@ void TTreeView::ScrollIntoView(const TTreeNode* node)
 void TTreeView::handleScrollMessage(WORD code, int position)
 {
     int page = std::max(1, VisibleRowCount());
-    switch (code) {
-    case kLineUp: ScrollBy(-1); break;
-    case kLineDown: ScrollBy(1); break;
-    case kPageUp: ScrollBy(-page); break;
-    case kPageDown: ScrollBy(page); break;
-    case kThumbPosition:
-    case kThumbTrack: ScrollTo(position); break;
-    case kTop: ScrollTo(0); break;
-    case kBottom: ScrollTo(maxTopRow()); break;
-    default: break;
-    }
+    ScrollTo(ScrollRequestTarget(code, position, topRow_, 1, page, maxTopRow()));
 }
 
 void TTreeView::Resize()
