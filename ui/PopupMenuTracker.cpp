@@ -148,7 +148,12 @@ private:
             deepest().step(-1);
             break;
         case VK_RIGHT:
-            openSubmenu(deepestLevel(), true);
+            // A submenu that hovering opened has no row lit yet: Right
+            // steps into it rather than past it.
+            if (levels_.size() > 1 && deepest().selected() < 0)
+                deepest().step(1);
+            else
+                openSubmenu(deepestLevel(), true);
             break;
         case VK_RETURN:
             activate(deepest().selectedItem());

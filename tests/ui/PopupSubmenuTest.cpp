@@ -173,6 +173,21 @@ TEST_F(PopupSubmenus, HoverOpensBesideTheRowAndAClickChooses)
     EXPECT_EQ(seen[1].top, seen[0].top + 19);
 }
 
+TEST_F(PopupSubmenus, RightStepsIntoASubmenuThatHoveringOpened)
+{
+    script({[&] {
+                POINT p = rowPoint(openLevels().at(0), 1);
+                backend().mouseMove(p.x, p.y);
+            },
+            noteLevels(),
+            [&] { backend().pressKey(VK_RIGHT); },
+            [&] { backend().pressKey(VK_DOWN); },
+            [&] { backend().pressKey(VK_RETURN); }});
+    menu->Popup(200, 200);
+    EXPECT_TRUE(scriptDone());
+    EXPECT_EQ(log.events(), (std::vector<std::string>{"levels 2", "&Voices"}));
+}
+
 TEST_F(PopupSubmenus, ASubmenuWithoutRoomOnTheRightOpensOnTheLeft)
 {
     std::vector<RECT> seen;
