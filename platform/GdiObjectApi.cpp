@@ -3,6 +3,7 @@
 #include "platform/DeviceContext.h"
 #include "platform/GdiObjects.h"
 #include "platform/StockObjects.h"
+#include "platform/UnfilledBitmap.h"
 
 #include <array>
 #include <cstring>
@@ -80,17 +81,32 @@ StockTable& stock()
     return t;
 }
 
-HBITMAP insertBitmap(int width, int height, bool dib, void** bits)
+// `filled`: zeroed memory, else left as allocated for a caller that writes
+// every pixel first.
+HBITMAP insertBitmap(int width, int height, bool dib, void** bits, bool filled = true)
 {
+    if (bits)
+        *bits = nullptr;
     if (width <= 0 || height <= 0 || std::int64_t(width) * height > (std::int64_t(1) << 28))
         return nullptr;
-    auto pixels = std::make_shared<PixelBuffer>(width, height);
+    auto pixels = filled ? std::make_shared<PixelBuffer>(width, height)
+                         : std::make_shared<PixelBuffer>(width, height, UnfilledPixels{});
     if (bits)
         *bits = pixels->memory();
     return static_cast<HBITMAP>(InsertGdiObject(std::make_unique<BitmapObject>(std::move(pixels), dib)));
 }
 
 } // namespace
+
+HBITMAP CreateUnfilledDIBSection(int width, int height, void** bits)
+{
+    return insertBitmap(width, height, true, bits, false);
+}
+
+HBITMAP CreateUnfilledBitmap(int width, int height, void** bits)
+{
+    return insertBitmap(width, height, false, bits, false);
+}
 
 HGDIOBJ GetStockObject(int which)
 {
