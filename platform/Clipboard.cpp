@@ -149,6 +149,8 @@ HGLOBAL dibOfBitmap(HBITMAP bitmap)
     const std::size_t total = sizeof(BITMAPINFOHEADER) + info.bmiHeader.biSizeImage;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, total);
     MemoryBlock* b = findBlock(block);
+    if (!b)
+        return nullptr;
     std::memcpy(b->bytes.data(), &info.bmiHeader, sizeof(BITMAPINFOHEADER));
     const UINT rows = UINT(size.bmHeight);
     if (GetDIBits(nullptr, bitmap, 0, rows, b->bytes.data() + sizeof(BITMAPINFOHEADER), &info, DIB_RGB_COLORS) !=
