@@ -6,8 +6,8 @@
 #include "skin/engine/SeObjectText.h"
 #include "skin/engine/SeSkinClasses.h"
 #include "skin/engine/SeSkinObject.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,8 +6,8 @@
 #include "skin/engine/SeSkinEngine.h"
 #include "skin/engine/SeSkinFilter.h"
 #include "skin/engine/SeSkinSource.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 // that Movie names (a *.bpi file); any other movie starts nothing. Every
 // variable is recorded, in order, whether or not an interface runs.
 
-#include "ui/GraphicControl.h"
+#include "ui/control/GraphicControl.h"
 
 #include "audio/AudioTypes.h"
 

@@ -1,6 +1,6 @@
 #include "player/PlayerInterface.h"
 
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 #include "platform/WinUserMessages.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // from a *.bpi file (format in docs/player-interfaces.md). Every value has a
 // default, so a file may give as little as a name.
 
-#include "platform/PixelBuffer.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/WinTypes.h"
 
 #include <array>

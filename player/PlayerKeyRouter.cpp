@@ -2,8 +2,8 @@
 
 #include "player/PlayerControl.h"
 
-#include "ui/Application.h"
-#include "ui/Forms.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/Form.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,7 +2,7 @@
 // bounds each of them (memset for fills, memcpy for the rest). Every
 // operation reports `x_limit`: its time over the limit's on the same bytes.
 
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 #include "platform/Gdi.h"
 
 #include <benchmark/benchmark.h>

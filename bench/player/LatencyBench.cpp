@@ -23,8 +23,8 @@
 
 #include "audio/AudioEngine.h"
 #include "platform/backends/headless/HeadlessBackend.h"
-#include "ui/Application.h"
-#include "ui/Forms.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/Form.h"
 
 #include <benchmark/benchmark.h>
 

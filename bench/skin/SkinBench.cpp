@@ -7,8 +7,8 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinSource.h"
 #include "skin/shipped/ShippedSkin.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/Stream.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/component/Stream.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

@@ -1,12 +1,12 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
-#include "platform/UnfilledBitmap.h"
+#include "platform/gdi/UnfilledBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SePixels.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsFont.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -5,8 +5,8 @@
 // copies and fills blend by the alpha byte instead.
 
 #include "platform/WinTypes.h"
-#include "ui/Persistent.h"
-#include "ui/Types.h"
+#include "ui/component/Component.h"
+#include "ui/component/Types.h"
 
 #include <memory>
 #include <string>

@@ -3,7 +3,7 @@
 // states and objects); TSeBitmapList owns the bitmaps of a skin.
 
 #include "platform/WinTypes.h"
-#include "ui/Persistent.h"
+#include "ui/component/Component.h"
 
 #include <memory>
 #include <string>

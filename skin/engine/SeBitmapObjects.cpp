@@ -3,8 +3,8 @@
 #include "platform/Gdi.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeDrawing.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 namespace {
 

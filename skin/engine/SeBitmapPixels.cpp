@@ -8,11 +8,11 @@
 #include "skin/engine/SeByteReader.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeStreamIo.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsPicture.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Picture.h"
+#include "ui/component/Stream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,8 +2,8 @@
 
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SeStreamIo.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 void TSeByteReader::Require(std::int64_t count, const char* what) const
 {

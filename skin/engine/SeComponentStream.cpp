@@ -5,9 +5,9 @@
 #include "skin/engine/SeSkinClasses.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeStreamIo.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsFont.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Font.h"
+#include "ui/component/Stream.h"
 
 #include <cstring>
 #include <limits>

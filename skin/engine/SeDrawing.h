@@ -3,7 +3,7 @@
 // contexts. Colours are framework colours (system colours allowed).
 
 #include "platform/WinTypes.h"
-#include "ui/GraphicsColors.h"
+#include "ui/graphics/Colors.h"
 
 #include <span>
 #include <string>

@@ -1,8 +1,8 @@
 #include "skin/engine/SeObjectText.h"
 
 #include "skin/engine/SeComponentStream.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <array>
 #include <cstring>

@@ -3,8 +3,8 @@
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsFont.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Font.h"
 
 #include <limits>
 

@@ -3,7 +3,7 @@
 #include "skin/engine/SeSkinNotify.h"
 #include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeSkinTypes.h"
-#include "ui/Stream.h"
+#include "ui/component/Stream.h"
 
 namespace {
 

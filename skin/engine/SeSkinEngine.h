@@ -4,8 +4,8 @@
 // and tells every form and control before and after the skin changes.
 
 #include "platform/WinTypes.h"
-#include "ui/Persistent.h"
-#include "ui/Types.h"
+#include "ui/component/Component.h"
+#include "ui/component/Types.h"
 
 #include <string>
 

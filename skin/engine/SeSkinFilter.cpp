@@ -9,9 +9,9 @@
 #include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeStreamIo.h"
 #include "skin/engine/SeZlibStreams.h"
-#include "ui/BmpCodec.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/graphics/BmpCodec.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <cstring>
 #include <deque>

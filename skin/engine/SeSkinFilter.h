@@ -4,7 +4,7 @@
 // content is plain (raw pixels, text-form objects) or compact (BMP files,
 // binary-form objects, "mskn").
 
-#include "ui/Persistent.h"
+#include "ui/component/Component.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "skin/engine/SeSkinFolder.h"
 
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeComponentStream.h"
@@ -10,8 +10,8 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeStreamIo.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <algorithm>
 #include <cctype>

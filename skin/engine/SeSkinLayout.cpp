@@ -4,7 +4,7 @@
 #include "skin/engine/SeSkinObject.h"
 
 #include "platform/Gdi.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Font.h"
 
 void TSeSkinObject::ArrangeIn(const RECT& r)
 {

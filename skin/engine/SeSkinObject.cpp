@@ -7,8 +7,8 @@
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinClasses.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 TSeSkinObject::TSeSkinObject(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {}
 

@@ -8,9 +8,9 @@
 #include "platform/WinTypes.h"
 #include "skin/engine/SeProperties.h"
 #include "skin/engine/SeSkinTypes.h"
-#include "ui/GraphicsColors.h"
-#include "ui/Persistent.h"
-#include "ui/Types.h"
+#include "ui/graphics/Colors.h"
+#include "ui/component/Component.h"
+#include "ui/component/Types.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
 #include "skin/engine/SeSkinObjects.h"
 
 #include "platform/Gdi.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 namespace {
 

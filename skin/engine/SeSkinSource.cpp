@@ -4,8 +4,8 @@
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeSkinFilter.h"
 #include "skin/engine/SeSkinObject.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <filesystem>
 #include <memory>

@@ -3,7 +3,7 @@
 // trees) and its loading and saving through the skin filters.
 
 #include "skin/engine/SeSkinTypes.h"
-#include "ui/Persistent.h"
+#include "ui/component/Component.h"
 
 #include <memory>
 #include <string>

@@ -4,8 +4,8 @@
 #include "skin/engine/SeSkinObject.h"
 
 #include "platform/Gdi.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // caption buttons reach their form-skinning component.
 
 #include "platform/WinTypes.h"
-#include "ui/Set.h"
+#include "ui/component/Set.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "skin/engine/SeStreamIo.h"
 
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 std::int64_t BytesLeft(TStream& stream) { return stream.Size() - stream.Position(); }
 

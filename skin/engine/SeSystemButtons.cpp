@@ -4,7 +4,7 @@
 #include "platform/WinUser.h"
 #include "skin/engine/SeDrawing.h"
 #include "skin/engine/SeSkinObjects.h"
-#include "ui/GraphicsCanvas.h"
+#include "ui/graphics/Canvas.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "skin/engine/SeZlibStreams.h"
 
-#include "ui/Exception.h"
+#include "ui/component/Exception.h"
 
 #include <zlib.h>
 

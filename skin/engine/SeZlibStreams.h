@@ -3,7 +3,7 @@
 // 8,192-byte buffers. They move one way only; anything else raises
 // "Invalid stream operation".
 
-#include "ui/Stream.h"
+#include "ui/component/Stream.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "audio/Sound.h"
 #include "audio/SoundLoader.h"
 
-#include "SoundFixtures.h"
+#include "tests/support/SoundFixtures.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>

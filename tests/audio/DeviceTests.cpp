@@ -2,7 +2,7 @@
 
 #include "audio/AudioEngine.h"
 
-#include "SoundFixtures.h"
+#include "tests/support/SoundFixtures.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>

@@ -4,7 +4,7 @@
 #include "audio/Mixer.h"
 #include "audio/Sound.h"
 
-#include "SoundFixtures.h"
+#include "tests/support/SoundFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -5,12 +5,12 @@
 // the chosen path or "cancelled" once the dialog closes.
 
 #include "platform/backends/sdl/SdlBackend.h"
-#include "ui/Application.h"
-#include "ui/Button.h"
-#include "ui/FileChooserForm.h"
-#include "ui/FileDialogs.h"
-#include "ui/ListView.h"
-#include "ui/Screen.h"
+#include "ui/forms/Application.h"
+#include "ui/stdctrls/Button.h"
+#include "ui/commondlg/FileChooserForm.h"
+#include "ui/commondlg/FileDialogs.h"
+#include "ui/views/ListView.h"
+#include "ui/forms/Screen.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "platform/Autostart.h"
-#include "platform/Shell.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/Shell.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "RasterReference.h"
 
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 
 #include <climits>
 #include <filesystem>

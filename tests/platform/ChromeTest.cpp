@@ -1,6 +1,6 @@
-#include "platform/DeviceContext.h"
-#include "platform/PngIo.h"
-#include "platform/StockIcons.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/images/PngIo.h"
+#include "platform/images/StockIcons.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/Profile.h"
+#include "platform/desktop/Profile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // random inputs, and slow per-pixel reference versions of the blits written
 // straight from their definitions.
 
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 #include "platform/Gdi.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "WindowTestSupport.h"
 
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 #include "platform/RectMath.h"
 
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "platform/Gdi.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
 #include "platform/backends/sdl/SdlKeyMap.h"
 

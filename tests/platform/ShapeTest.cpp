@@ -1,6 +1,6 @@
 #include "platform/Gdi.h"
-#include "platform/PixelBuffer.h"
-#include "platform/PngIo.h"
+#include "platform/gdi/raster/PixelBuffer.h"
+#include "platform/images/PngIo.h"
 
 #include <gtest/gtest.h>
 

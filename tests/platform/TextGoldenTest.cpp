@@ -1,8 +1,8 @@
 // A screenshot of the two classic text styles, checked on a few pixels and
 // written for a person to look at.
 
-#include "platform/GdiObjects.h"
-#include "platform/PngIo.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/images/PngIo.h"
 #include "tests/platform/TextTestSupport.h"
 
 #include <filesystem>

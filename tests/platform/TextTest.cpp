@@ -1,7 +1,7 @@
 // Fonts, metrics, extents and single-line text output.
 
-#include "platform/FontEngine.h"
-#include "platform/GdiObjects.h"
+#include "platform/text/FontEngine.h"
+#include "platform/gdi/GdiObjects.h"
 #include "tests/platform/TextTestSupport.h"
 
 #include <random>

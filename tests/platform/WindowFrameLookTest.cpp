@@ -4,9 +4,9 @@
 
 #include "WindowTestSupport.h"
 
-#include "platform/DefFrame.h"
+#include "platform/chrome/DefFrame.h"
 #include "platform/Gdi.h"
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 #include "platform/RectMath.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 
 #include "WindowTestSupport.h"
 
-#include "platform/DeviceContext.h"
+#include "platform/gdi/DeviceContext.h"
 
 #include <cstring>
 #include <filesystem>

@@ -2,9 +2,9 @@
 // Message-sequence testing: a recording window procedure, one expected list
 // per scenario compared in order, and the whole trace printed on failure.
 
-#include "platform/Clock.h"
+#include "platform/window/Clock.h"
 #include "platform/WinUser.h"
-#include "platform/WindowTable.h"
+#include "platform/window/WindowTable.h"
 #include "platform/backends/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

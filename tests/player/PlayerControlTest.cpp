@@ -4,11 +4,11 @@
 #include "player/PlayerControl.h"
 #include "player/PlayerRuntime.h"
 
-#include "SoundFixtures.h"
-#include "UiTestSupport.h"
+#include "tests/support/SoundFixtures.h"
+#include "tests/support/UiTestSupport.h"
 
 #include "audio/AudioEngine.h"
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 
 #include <filesystem>
 #include <fstream>

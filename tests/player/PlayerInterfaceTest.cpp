@@ -3,7 +3,7 @@
 
 #include "player/PlayerInterface.h"
 
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 #include "platform/WinUserMessages.h"
 
 #include <gtest/gtest.h>

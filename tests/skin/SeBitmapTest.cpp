@@ -2,8 +2,8 @@
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SePixels.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SeObjectText.h"
 #include "skin/engine/SeSkinObject.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsFont.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Font.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

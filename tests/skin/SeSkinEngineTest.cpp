@@ -7,8 +7,8 @@
 #include "skin/engine/SeSkinNotify.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinSource.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

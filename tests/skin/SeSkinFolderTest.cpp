@@ -6,8 +6,8 @@
 #include "skin/engine/SeSkinFolder.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinSource.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

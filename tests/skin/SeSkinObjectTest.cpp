@@ -1,7 +1,7 @@
 #include "SkinTestSupport.h"
 
 #include "platform/Gdi.h"
-#include "platform/PngIo.h"
+#include "platform/images/PngIo.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeBitmapObjects.h"
@@ -9,7 +9,7 @@
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSystemButtons.h"
-#include "ui/GraphicsCanvas.h"
+#include "ui/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeStreamIo.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsColors.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Colors.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "skin/engine/SeZlibStreams.h"
-#include "ui/Exception.h"
+#include "ui/component/Exception.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "SkinTestSupport.h"
 
 #include "platform/Gdi.h"
-#include "platform/PixelBuffer.h"
-#include "platform/PngIo.h"
+#include "platform/gdi/raster/PixelBuffer.h"
+#include "platform/images/PngIo.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeComponentStream.h"
@@ -16,7 +16,7 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSystemButtons.h"
 #include "tools/skinart/SkinArt.h"
-#include "ui/GraphicsCanvas.h"
+#include "ui/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include "skin/engine/SeSkinSource.h"
 #include "skin/shipped/ShippedSkin.h"
 #include "skin/engine/SeBitmapLink.h"
-#include "ui/Stream.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

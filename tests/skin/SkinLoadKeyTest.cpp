@@ -12,8 +12,8 @@
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeStreamIo.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,8 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeStreamIo.h"
 #include "skin/engine/SeZlibStreams.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

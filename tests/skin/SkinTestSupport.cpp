@@ -9,7 +9,7 @@
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSystemButtons.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Font.h"
 
 #include <filesystem>
 #include <map>

@@ -1,9 +1,9 @@
 // Timers, actions with their clients, and the plain popup menu.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Menus.h"
-#include "ui/Timer.h"
+#include "ui/menus/Menu.h"
+#include "ui/forms/Timer.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "platform/Gdi.h"
-#include "platform/PngIo.h"
-#include "ui/BmpCodec.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/Stream.h"
+#include "platform/images/PngIo.h"
+#include "ui/graphics/BmpCodec.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

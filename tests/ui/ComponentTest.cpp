@@ -1,5 +1,5 @@
-#include "ui/Exception.h"
-#include "ui/Persistent.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Component.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Docking order, anchors and size constraints.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
 namespace {
 

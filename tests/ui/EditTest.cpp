@@ -1,9 +1,9 @@
 // The single-line edit box: typing, selection, clipboard, caret, limits.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Edit.h"
-#include "ui/Utf16.h"
+#include "ui/stdctrls/Edit.h"
+#include "ui/component/Utf16.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The file dialogs: the test hook, filters and what a typed name means,
 // and the chooser form driven by injected mouse and keys.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/ComboBox.h"
-#include "ui/Edit.h"
-#include "ui/FileChooserForm.h"
-#include "ui/FileDialogs.h"
-#include "ui/ListView.h"
-#include "ui/Screen.h"
+#include "ui/stdctrls/ComboBox.h"
+#include "ui/stdctrls/Edit.h"
+#include "ui/commondlg/FileChooserForm.h"
+#include "ui/commondlg/FileDialogs.h"
+#include "ui/views/ListView.h"
+#include "ui/forms/Screen.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,9 +1,9 @@
 // Owner destruction with windows, focus, Tab order, Enter and Exit.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Menus.h"
-#include "ui/Screen.h"
+#include "ui/menus/Menu.h"
+#include "ui/forms/Screen.h"
 
 namespace {
 

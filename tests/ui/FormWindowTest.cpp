@@ -1,10 +1,10 @@
 // Border styles, placement, client size, the replaceable WindowProc,
 // painting order of windowless children, and minimizing.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/GraphicsBitmap.h"
-#include "ui/Screen.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/forms/Screen.h"
 
 namespace {
 

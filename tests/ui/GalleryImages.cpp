@@ -1,8 +1,8 @@
 #include "GalleryImages.h"
 
-#include "ui/GraphicsBitmap.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/ImageList.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/ImageList.h"
 
 namespace uitest {
 

@@ -1,9 +1,9 @@
 #include "platform/Gdi.h"
-#include "platform/PngIo.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsIcon.h"
-#include "ui/ImageList.h"
+#include "platform/images/PngIo.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Icon.h"
+#include "ui/graphics/ImageList.h"
 
 #include <gtest/gtest.h>
 

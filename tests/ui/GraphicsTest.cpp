@@ -1,10 +1,10 @@
 #include "platform/Gdi.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/GraphicsIcon.h"
-#include "ui/GraphicsPicture.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Icon.h"
+#include "ui/graphics/Picture.h"
+#include "ui/component/Stream.h"
 
 #include <gtest/gtest.h>
 

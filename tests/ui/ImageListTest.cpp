@@ -1,8 +1,8 @@
 #include "platform/Gdi.h"
-#include "ui/Exception.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/GraphicsCanvas.h"
-#include "ui/ImageList.h"
+#include "ui/component/Exception.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/ImageList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ui/Exception.h"
-#include "ui/IniFile.h"
+#include "ui/component/Exception.h"
+#include "ui/component/IniFile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // them, for a person to look at.
 
 #include "GalleryImages.h"
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/GraphicsBitmap.h"
-#include "ui/ImageList.h"
-#include "ui/ListView.h"
-#include "ui/TreeView.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/ImageList.h"
+#include "ui/views/ListView.h"
+#include "ui/views/TreeView.h"
 
 #include <filesystem>
 

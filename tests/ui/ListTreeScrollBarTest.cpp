@@ -2,10 +2,10 @@
 // show the rows (and the list's column width), hide when everything fits,
 // follow every scroll, and a thumb dragged with the mouse scrolls the rows.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/ListView.h"
-#include "ui/TreeView.h"
+#include "ui/views/ListView.h"
+#include "ui/views/TreeView.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The report list view: the order of selection events, check boxes that
 // click, keyboard navigation, scrolling through many rows, the context menu.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/ListView.h"
-#include "ui/Menus.h"
+#include "ui/views/ListView.h"
+#include "ui/menus/Menu.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // ShowModal, closing, dialog keys and the error report.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Dialogs.h"
-#include "ui/Screen.h"
+#include "ui/commondlg/MessageBox.h"
+#include "ui/forms/Screen.h"
 
 namespace {
 

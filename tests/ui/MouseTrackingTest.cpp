@@ -1,9 +1,9 @@
 // The control under the pointer: CM_MOUSEENTER / CM_MOUSELEAVE for windowed
 // and windowless controls, hints, and clicks routed to windowless children.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Screen.h"
+#include "ui/forms/Screen.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // accelerator; closed one level at a time by Left and Escape; a choice in
 // a submenu closes every level before its OnClick runs.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Menus.h"
-#include "ui/Screen.h"
+#include "ui/menus/Menu.h"
+#include "ui/forms/Screen.h"
 
-#include "platform/WindowTable.h"
+#include "platform/window/WindowTable.h"
 #include "platform/WinUser.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "platform/WinUserMessages.h"
-#include "ui/ShortCut.h"
+#include "ui/component/ShortCut.h"
 
 #include <gtest/gtest.h>
 

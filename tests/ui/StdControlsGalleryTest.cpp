@@ -1,18 +1,18 @@
 // One form with every standard control, written as a picture to look at.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Bevel.h"
-#include "ui/Button.h"
-#include "ui/CheckBox.h"
-#include "ui/ComboBox.h"
-#include "ui/Edit.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/GraphicsFont.h"
-#include "ui/GraphicsPicture.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/Panel.h"
+#include "ui/stdctrls/Bevel.h"
+#include "ui/stdctrls/Button.h"
+#include "ui/stdctrls/CheckBox.h"
+#include "ui/stdctrls/ComboBox.h"
+#include "ui/stdctrls/Edit.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Font.h"
+#include "ui/graphics/Picture.h"
+#include "ui/stdctrls/Image.h"
+#include "ui/stdctrls/Label.h"
+#include "ui/stdctrls/Panel.h"
 
 #include <filesystem>
 

@@ -1,12 +1,12 @@
 // Labels, push buttons, check boxes and combo boxes driven as a user would.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/Button.h"
-#include "ui/CheckBox.h"
-#include "ui/ComboBox.h"
-#include "ui/Edit.h"
-#include "ui/Label.h"
+#include "ui/stdctrls/Button.h"
+#include "ui/stdctrls/CheckBox.h"
+#include "ui/stdctrls/ComboBox.h"
+#include "ui/stdctrls/Edit.h"
+#include "ui/stdctrls/Label.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // children and where the selection goes, hit tests, expanding and
 // collapsing by mouse and keyboard, right-click selection, scrolling.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "ui/TreeView.h"
+#include "ui/views/TreeView.h"
 
 namespace {
 

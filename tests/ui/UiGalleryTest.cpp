@@ -1,11 +1,11 @@
 // One picture of a form with a few controls, for a person to look at.
 
-#include "UiTestSupport.h"
+#include "tests/support/UiTestSupport.h"
 
-#include "platform/PngIo.h"
-#include "ui/Dialogs.h"
-#include "ui/GraphicsBitmap.h"
-#include "ui/Menus.h"
+#include "platform/images/PngIo.h"
+#include "ui/commondlg/MessageBox.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/menus/Menu.h"
 
 #include <filesystem>
 

@@ -13,8 +13,8 @@
 #include "skin/engine/SeObjectText.h"
 #include "skin/engine/SeSkinFolder.h"
 #include "skin/engine/SeSkinSource.h"
-#include "ui/Exception.h"
-#include "ui/Stream.h"
+#include "ui/component/Exception.h"
+#include "ui/component/Stream.h"
 
 #include <cstdio>
 #include <exception>

@@ -6,7 +6,7 @@
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinObjectBuilder.h"
 #include "tools/skinart/SkinPalette.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Font.h"
 
 #include <tuple>
 

@@ -3,8 +3,8 @@
 // The object texts are committed under resources/skin/objects; the bitmaps
 // are made at build time.
 
-#include "platform/PixelBuffer.h"
-#include "platform/PngIo.h"
+#include "platform/gdi/raster/PixelBuffer.h"
+#include "platform/images/PngIo.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SeObjectText.h"

@@ -3,7 +3,7 @@
 #include "skin/engine/SeBitmapLink.h"
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinPalette.h"
-#include "ui/GraphicsFont.h"
+#include "ui/graphics/Font.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 #include "platform/backends/headless/HeadlessBackend.h"
 
-#include "platform/MessageQueue.h"
-#include "platform/PngIo.h"
+#include "platform/window/MessageQueue.h"
+#include "platform/images/PngIo.h"
 #include "platform/RectMath.h"
-#include "platform/WindowTable.h"
+#include "platform/window/WindowTable.h"
 
 #include <stdexcept>
 

@@ -3,8 +3,8 @@
 // visible top-level window is composed in z-order through its region, input
 // injected by tests, and PNG pictures of any window or of the whole screen.
 
-#include "platform/Backend.h"
-#include "platform/InputRouting.h"
+#include "platform/window/Backend.h"
+#include "platform/window/InputRouting.h"
 
 #include <string>
 

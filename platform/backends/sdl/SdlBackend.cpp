@@ -1,8 +1,8 @@
 #include "platform/backends/sdl/SdlBackend.h"
 
-#include "platform/Cursors.h"
-#include "platform/MessageQueue.h"
-#include "platform/WindowTable.h"
+#include "platform/window/Cursors.h"
+#include "platform/window/MessageQueue.h"
+#include "platform/window/WindowTable.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
 #include "platform/backends/sdl/SdlKeyMap.h"
 #include "platform/backends/sdl/X11Display.h"

@@ -1,8 +1,8 @@
 #pragma once
 // The SDL backend's state, shared by its source files. Internal.
 
-#include "platform/Backend.h"
-#include "platform/Region.h"
+#include "platform/window/Backend.h"
+#include "platform/gdi/Region.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,9 +1,9 @@
 // Native events become the window system's input: pointer positions on the
 // screen, virtual keys, typed text, activation, close requests, exposure.
 
-#include "platform/InputRouting.h"
-#include "platform/WindowInternals.h"
-#include "platform/WindowTable.h"
+#include "platform/window/InputRouting.h"
+#include "platform/window/WindowInternals.h"
+#include "platform/window/WindowTable.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
 #include "platform/backends/sdl/SdlKeyMap.h"
 #include "platform/backends/sdl/X11Display.h"

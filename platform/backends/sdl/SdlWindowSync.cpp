@@ -2,7 +2,7 @@
 // visibility, state, stacking and shape, and presents the drawn pixels.
 
 #include "platform/RectMath.h"
-#include "platform/WindowTable.h"
+#include "platform/window/WindowTable.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
 #include "platform/backends/sdl/X11Display.h"
 

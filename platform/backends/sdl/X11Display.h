@@ -3,7 +3,7 @@
 // root window, window shapes from rectangles and reading the root window's
 // pixels. Everything is a no-op or false away from X11.
 
-#include "platform/PixelBuffer.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/WinTypes.h"
 
 #include <vector>

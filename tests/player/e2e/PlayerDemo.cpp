@@ -10,12 +10,12 @@
 
 #include "player/PlayerControl.h"
 
-#include "SoundFixtures.h"
+#include "tests/support/SoundFixtures.h"
 
 #include "audio/AudioEngine.h"
 #include "platform/backends/sdl/SdlBackend.h"
-#include "ui/Application.h"
-#include "ui/Forms.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/Form.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,0 +1,25 @@
+#include "platform/chrome/HeldButtonLoop.h"
+
+#include "platform/window/MouseMessageKinds.h"
+
+bool TrackHeldLeftButton(HWND hwnd, const std::function<void(const MSG&)>& follow)
+{
+    MSG msg;
+    while (IsWindow(hwnd) && GetCapture() == hwnd) {
+        if (!GetMessage(&msg, nullptr, 0, 0)) {
+            PostQuitMessage(int(msg.wParam));
+            return false;
+        }
+        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
+            follow(msg);
+            if (IsLeftReleaseMessage(msg.message))
+                return true;
+            continue;
+        }
+        if (IsMouseMessage(msg.message))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessage(&msg);
+    }
+    return false;
+}

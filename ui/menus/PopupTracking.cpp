@@ -1,0 +1,50 @@
+// The nested loop shared by the pop-up menu and the combo box's list.
+
+#include "ui/menus/PopupTracking.h"
+
+#include "ui/forms/Application.h"
+
+#include "platform/WinUser.h"
+
+void ShowPopupWindow(HWND popup)
+{
+    SetWindowPos(popup, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    UpdateWindow(popup);
+}
+
+void TrackPopupWindow(HWND popup, const std::function<bool(MSG&)>& filter, const bool& done)
+{
+    ShowPopupWindow(popup);
+    SetCapture(popup);
+    auto previousFilter = Application->MessageFilter;
+    Application->MessageFilter = filter;
+    auto finish = [&] {
+        Application->MessageFilter = previousFilter;
+        if (GetCapture() == popup)
+            ReleaseCapture();
+    };
+    try {
+        while (!done && !Application->Terminated() && IsWindow(popup)) {
+            Application->HandleMessage();
+            // Another window took the capture: the pop-up has lost the user.
+            if (GetCapture() != popup && IsWindow(popup))
+                break;
+        }
+    } catch (...) {
+        finish();
+        throw;
+    }
+    finish();
+}
+
+POINT MouseMessageScreenPoint(const MSG& msg)
+{
+    POINT p{short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))};
+    ClientToScreen(msg.hwnd, &p);
+    return p;
+}
+
+bool IsMouseMessage(UINT message)
+{
+    return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
+}
