@@ -434,6 +434,18 @@ struct NCCALCSIZE_PARAMS {
     WINDOWPOS* lppos = nullptr;
 };
 
+constexpr UINT WPF_SETMINPOSITION = 0x0001;
+constexpr UINT WPF_RESTORETOMAXIMIZED = 0x0002;
+
+struct WINDOWPLACEMENT {
+    UINT length = sizeof(WINDOWPLACEMENT);
+    UINT flags = 0;
+    UINT showCmd = 0;
+    POINT ptMinPosition{};
+    POINT ptMaxPosition{};
+    RECT rcNormalPosition{};
+};
+
 struct MINMAXINFO {
     POINT ptReserved;
     POINT ptMaxSize;
@@ -596,6 +608,12 @@ BOOL ShowWindow(HWND hwnd, int command);
 BOOL IsWindowVisible(HWND hwnd);
 BOOL IsIconic(HWND hwnd);
 BOOL IsZoomed(HWND hwnd);
+// The normal (restored) rectangle in workspace coordinates (screen less the
+// work area's origin) for top-level windows, parent client coordinates for
+// children; it stays the restored one while the window is minimized or maximized.
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
+// `length` must be sizeof(WINDOWPLACEMENT).
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement);
 BOOL GetWindowRect(HWND hwnd, RECT* r); // screen coordinates
 BOOL GetClientRect(HWND hwnd, RECT* r); // (0, 0, width, height)
 BOOL ClientToScreen(HWND hwnd, POINT* p);

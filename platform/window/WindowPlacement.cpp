@@ -128,3 +128,85 @@ void SetPlacementState(HWND hwnd, int placement)
 {
     ApplyPlacement(hwnd, placement, SWP_NOACTIVATE | SWP_NOZORDER);
 }
+
+namespace {
+
+// Workspace coordinates start at the work area's corner for top-level
+// windows; children use their parent's client coordinates unchanged.
+POINT workspaceOrigin(const Window& w)
+{
+    if (!IsTopLevel(w))
+        return POINT{0, 0};
+    RECT area{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0);
+    return POINT{area.left, area.top};
+}
+
+bool minimizing(UINT showCmd)
+{
+    return showCmd == SW_SHOWMINIMIZED || showCmd == SW_MINIMIZE || showCmd == SW_SHOWMINNOACTIVE ||
+           showCmd == SW_FORCEMINIMIZE;
+}
+
+} // namespace
+
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement)
+{
+    Window* w = LookupWindow(hwnd);
+    if (!w || !placement || hwnd == WindowSystem().desktop)
+        return FALSE;
+    const bool iconic = (w->style & WS_MINIMIZE) != 0;
+    const bool zoomed = (w->style & WS_MAXIMIZE) != 0;
+    const POINT origin = workspaceOrigin(*w);
+    WINDOWPLACEMENT result;
+    result.flags = iconic && w->restoreToMaximized ? WPF_RESTORETOMAXIMIZED : 0;
+    result.showCmd = iconic ? SW_SHOWMINIMIZED : zoomed ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    result.ptMinPosition = iconic ? POINT{w->window.left, w->window.top} : POINT{-1, -1};
+    result.ptMaxPosition = POINT{-1, -1};
+    result.rcNormalPosition = Offset(iconic || zoomed ? w->normalRect : w->window, -origin.x, -origin.y);
+    *placement = result;
+    return TRUE;
+}
+
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement)
+{
+    Window* w = LookupWindow(hwnd);
+    if (!w || !placement || placement->length != sizeof(WINDOWPLACEMENT) || hwnd == WindowSystem().desktop)
+        return FALSE;
+    const WINDOWPLACEMENT wanted = *placement;
+    const POINT origin = workspaceOrigin(*w);
+    const RECT normal = Offset(Normalized(wanted.rcNormalPosition), origin.x, origin.y);
+    const bool iconic = (w->style & WS_MINIMIZE) != 0;
+    const bool zoomed = (w->style & WS_MAXIMIZE) != 0;
+
+    if (iconic || zoomed) {
+        w->normalRect = normal;
+    } else {
+        // A normal window stands at its normal rectangle; minimizing or
+        // maximizing below then keeps it as the one to restore to.
+        SetWindowPos(hwnd, nullptr, normal.left, normal.top, Width(normal), Height(normal),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    w = LookupWindow(hwnd);
+    if (!w)
+        return TRUE;
+    if (wanted.showCmd == SW_HIDE) {
+        ShowWindow(hwnd, SW_HIDE);
+        return TRUE;
+    }
+    if (minimizing(wanted.showCmd)) {
+        ShowWindow(hwnd, int(wanted.showCmd));
+        if (Window* v = LookupWindow(hwnd))
+            v->restoreToMaximized = (wanted.flags & WPF_RESTORETOMAXIMIZED) != 0;
+        return TRUE;
+    }
+    if (wanted.showCmd == SW_SHOWMAXIMIZED) {
+        ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+        return TRUE;
+    }
+    // Every other command shows the window normal, at its normal rectangle.
+    w->restoreToMaximized = false;
+    ShowWindow(hwnd, wanted.showCmd == SW_SHOWNOACTIVATE || wanted.showCmd == SW_SHOWNA ? SW_SHOWNOACTIVATE
+                                                                                        : SW_SHOWNORMAL);
+    return TRUE;
+}

@@ -1,5 +1,7 @@
 #include "skin/engine/SePixels.h"
 
+#include "platform/gdi/ColorHls.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -31,27 +33,10 @@ int clampByte(int v) { return std::clamp(v, 0, 255); }
 
 COLORREF HueShiftColorRef(COLORREF colour, int delta)
 {
-    const double r = GetRValue(colour) / 255.0;
-    const double g = GetGValue(colour) / 255.0;
-    const double b = GetBValue(colour) / 255.0;
-    const double maxC = std::max({r, g, b});
-    const double minC = std::min({r, g, b});
-    const double l = (maxC + minC) / 2;
-    double h = 0;
-    double s = 0;
-    if (maxC != minC) {
-        const double d = maxC - minC;
-        s = l < 0.5 ? d / (maxC + minC) : d / (2 - maxC - minC);
-        if (maxC == r)
-            h = (g - b) / d;
-        else if (maxC == g)
-            h = (b - r) / d + 2;
-        else
-            h = (r - g) / d + 4;
-        h /= 6;
-        if (h < 0)
-            h += 1;
-    }
+    const brio::Hls hls = brio::RgbToHls(colour);
+    const double h = hls.hue;
+    const double l = hls.lightness;
+    const double s = hls.saturation;
     // The wrap is by 255, not 256: the circle has 255 steps here.
     int hue = roundEven(h * 255) + delta;
     if (hue >= 256)

@@ -150,4 +150,32 @@ TEST_F(MouseTracking, TheHintWindowClassCanBeReplaced)
     Application->HintWindowClass = [](TComponent* owner) { return new THintWindow(owner); };
 }
 
+TEST_F(MouseTracking, SwitchingHintsOffFreesTheWindowSoANewClassTakesEffect)
+{
+    struct TLoudHint : THintWindow {
+        using THintWindow::THintWindow;
+        void ActivateHint(TRect rect, const std::string& text) override { THintWindow::ActivateHint(rect, text + "!"); }
+    };
+    label->SetHint("Quiet");
+    label->SetShowHint(true);
+    moveTo(label);
+    pump();
+    advance(Application->HintPause + 10);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_EQ(Application->HintWindow()->Caption(), "Quiet");
+
+    Application->HintWindowClass = [](TComponent* owner) { return new TLoudHint(owner); };
+    Application->SetShowHint(false);
+    EXPECT_EQ(Application->HintWindow(), nullptr);
+    Application->SetShowHint(true);
+    moveTo(shape);
+    pump();
+    moveTo(label);
+    pump();
+    advance(Application->HintPause + 10);
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_EQ(Application->HintWindow()->Caption(), "Quiet!");
+    Application->HintWindowClass = [](TComponent* owner) { return new THintWindow(owner); };
+}
+
 } // namespace

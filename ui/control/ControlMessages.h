@@ -70,6 +70,21 @@ constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 constexpr UINT CM_ACTIONUPDATE = CM_BASE + 63;
 constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 64;
 
+// The skin library's own messages sit inside the CM_ range: its hook list
+// window's re-install and release (0xB0DE, 0xB0DF) and the form's
+// paint-into-a-context request (0xB1C8). No CM_* may ever take these numbers.
+constexpr UINT CM_RESERVED_SKIN_HOOK_FIRST = 0xB0DE;
+constexpr UINT CM_RESERVED_SKIN_HOOK_LAST = 0xB0DF;
+constexpr UINT CM_RESERVED_SKIN_PAINTFORM = 0xB1C8;
+constexpr bool IsSkinReservedMessage(UINT msg)
+{
+    return (msg >= CM_RESERVED_SKIN_HOOK_FIRST && msg <= CM_RESERVED_SKIN_HOOK_LAST) ||
+           msg == CM_RESERVED_SKIN_PAINTFORM;
+}
+// CM_* numbers are handed out upwards from CM_BASE; a new one past the
+// reserved ones would have to skip them.
+static_assert(CM_ACTIONEXECUTE < CM_RESERVED_SKIN_HOOK_FIRST, "CM_* numbers reached the skin library's range");
+
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;

@@ -84,6 +84,10 @@ public:
     // Draws the control and its children into `dc` with the control's
     // top-left corner at (x, y).
     void PaintTo(HDC dc, int x, int y);
+    // Paints the windowless children from `first` up (all when null) into
+    // `dc`, whose origin is this control's client corner. Public so that a
+    // hook that paints the window itself can still draw them.
+    void PaintControls(HDC dc, TControl* first);
     bool ParentBackground() const { return controlStyle_.Contains(csParentBackground); }
     bool DoubleBuffered = false;
 
@@ -115,8 +119,6 @@ protected:
     virtual void CreateWindowHandle(const TCreateParams& params);
     virtual void AlignControls(TControl* control, TRect& rect);
     virtual void PaintWindow(HDC dc);
-    // Paints the windowless children from `first` up.
-    void PaintControls(HDC dc, TControl* first);
     void PaintHandler(TMessage& m);
     virtual void EraseBackground(HDC dc);
     void BoundsChanged() override;

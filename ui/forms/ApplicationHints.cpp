@@ -12,8 +12,12 @@
 void TApplication::SetShowHint(bool value)
 {
     showHint_ = value;
-    if (!value)
-        CancelHint();
+    if (value)
+        return;
+    CancelHint();
+    // The next hint makes a new window, of HintWindowClass as it is then.
+    delete hintWindow_;
+    hintWindow_ = nullptr;
 }
 
 void TApplication::SetHint(const std::string& value)

@@ -55,6 +55,9 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult value) { modalResult_ = value; }
     void Close();
+    // Lets the form's own close handling (DoClose, OnClose) settle `action`,
+    // for code that closes the form its own way.
+    void RunCloseAction(TCloseAction& action) { DoClose(action); }
     virtual bool CloseQuery();
     // Frees the form once the messages already waiting are handled.
     void Release();

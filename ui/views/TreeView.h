@@ -104,6 +104,9 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void Paint() override;
+    // Fills `rect` (client coordinates) behind the rows and below the last
+    // one; a skinned or themed tree paints its own background here.
+    virtual void FillBackground(TCanvas* canvas, const TRect& rect);
     void KeyDown(WORD& key, TShiftState shift) override;
     void KeyPress(char& key) override;
     void Notification(TComponent* component, TOperation operation) override;

@@ -41,19 +41,21 @@ void TTreeView::Paint()
         paintRow(canvas, node, TRect{0, top, client.right, top + rowHeight}, focused);
         top += rowHeight;
     }
-    if (top < client.bottom) {
-        canvas->Brush()->SetStyle(bsSolid);
-        canvas->Brush()->SetColor(Color());
-        canvas->FillRect(TRect{0, top, client.right, client.bottom});
-    }
+    if (top < client.bottom)
+        FillBackground(canvas, TRect{0, top, client.right, client.bottom});
+}
+
+void TTreeView::FillBackground(TCanvas* canvas, const TRect& rect)
+{
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(Color());
+    canvas->FillRect(rect);
 }
 
 void TTreeView::paintRow(TCanvas* canvas, TTreeNode* node, const TRect& rowRect, bool focused)
 {
     HDC dc = canvas->Handle();
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(Color());
-    canvas->FillRect(rowRect);
+    FillBackground(canvas, rowRect);
     if (showLines_)
         paintLines(dc, node, rowRect);
     paintButton(dc, node);
@@ -71,6 +73,7 @@ void TTreeView::paintRow(TCanvas* canvas, TTreeNode* node, const TRect& rowRect,
         label.right = rowRect.right;
     bool marked = selected && (focused || !hideSelection_);
     if (marked) {
+        canvas->Brush()->SetStyle(bsSolid);
         canvas->Brush()->SetColor(focused ? clHighlight : clBtnFace);
         canvas->FillRect(label);
         if (focused)
