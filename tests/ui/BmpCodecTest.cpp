@@ -200,6 +200,33 @@ TEST(BmpCodec, ReadsTopDownPalettedAndBitFieldFiles)
     EXPECT_EQ(image.pixels, (std::vector<Pixel>{0x00030201u, 0x07060504u}));
 }
 
+TEST(BmpCodec, BitFieldChannelsWithoutBitsReadAsZeroOrOpaque)
+{
+    // A zero mask leaves a channel with no bits: it reads as 0, and a missing
+    // alpha reads as opaque, for both field widths and every channel.
+    std::vector<unsigned char> rows16 = {0xFF, 0xFF, 0, 0};
+    EXPECT_EQ(Decode(HandMade(1, 1, 16, BI_BITFIELDS, {}, {0, 0x03E0, 0x001F}, rows16)).pixels[0], 0xFF00FFFFu);
+    EXPECT_EQ(Decode(HandMade(1, 1, 16, BI_BITFIELDS, {}, {0x7C00, 0, 0x001F}, rows16)).pixels[0], 0xFFFF00FFu);
+    EXPECT_EQ(Decode(HandMade(1, 1, 16, BI_BITFIELDS, {}, {0x7C00, 0x03E0, 0}, rows16)).pixels[0], 0xFFFFFF00u);
+    EXPECT_EQ(Decode(HandMade(1, 1, 16, BI_BITFIELDS, {}, {0, 0, 0}, rows16)).pixels[0], 0xFF000000u);
+
+    std::vector<unsigned char> rows32 = {0x11, 0x22, 0x33, 0x44};
+    EXPECT_EQ(Decode(HandMade(1, 1, 32, BI_BITFIELDS, {}, {0, 0xFF00, 0xFF}, rows32)).pixels[0], 0xFF002211u);
+    EXPECT_EQ(Decode(HandMade(1, 1, 32, BI_BITFIELDS, {}, {0xFF0000, 0, 0xFF}, rows32)).pixels[0], 0xFF330011u);
+    // Narrow fields beside an empty one still expand to the full range.
+    EXPECT_EQ(Decode(HandMade(1, 1, 32, BI_BITFIELDS, {}, {0x0F, 0, 0x00F0}, rows32)).pixels[0], 0xFF110011u);
+
+    // The same file through the picture classes that the skins and icons use.
+    std::vector<unsigned char> file = HandMade(1, 1, 16, BI_BITFIELDS, {}, {0x7C00, 0, 0}, rows16);
+    TMemoryStream stream;
+    stream.WriteBuffer(file.data(), std::int64_t(file.size()));
+    stream.SetPosition(0);
+    TBitmap bitmap;
+    bitmap.LoadFromStream(stream);
+    EXPECT_EQ(bitmap.ScanLine(0)[0], 0xFFFF0000u);
+    EXPECT_EQ(ExpandChannel(0, 0), 0);
+}
+
 TEST(BmpCodec, RefusesCorruptHeaders)
 {
     std::vector<unsigned char> good = HandMade(2, 2, 24, BI_RGB, {}, {}, std::vector<unsigned char>(16, 0x7F));

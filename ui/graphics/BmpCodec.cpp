@@ -257,6 +257,8 @@ int QuantizeChannel(int value8, int bits)
 
 int ExpandChannel(int value, int bits)
 {
+    if (bits <= 0)
+        return 0; // a zero bit-field mask: the channel is absent
     int max = (1 << bits) - 1;
     return (value * 255 + max / 2) / max;
 }

@@ -31,6 +31,6 @@ BmpImage ReadBmp(TStream& stream);
 void WriteBmp(TStream& stream, const Pixel* pixels, int width, int height, BmpLayout layout);
 
 // The 16-bit fields' value for an 8-bit channel and back; exposed so that
-// tests can predict a 16-bit round trip.
+// tests can predict a 16-bit round trip. A channel of no bits expands to 0.
 int QuantizeChannel(int value8, int bits);
 int ExpandChannel(int value, int bits);
