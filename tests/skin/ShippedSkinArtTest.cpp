@@ -224,7 +224,6 @@ TEST_F(ShippedSkin, HoldsEveryObjectAndChildTheControlsAskFor)
                   "RestoreButton", "MaxButton", "MinButton", "RollDownButton", "RollUpButton", "TrayButton",
                   "HelpButton", "Glyph", "Left", "Right", "Bottom", "BottomLeft", "BottomRight", "BottomCenter",
                   "Client", "SysMenu"}},
-        {"ToolWindow", {"Caption", "Title", "CloseButton", "Client"}},
         {"PopupMenu", {"Item", "Frame", "Separator"}},
         {"CheckBox", {"Unchecked", "Checked", "Mixed", "Text"}},
         {"RadioButton", {"Unchecked", "Checked", "Text"}},
@@ -250,8 +249,6 @@ TEST_F(ShippedSkin, HoldsEveryObjectAndChildTheControlsAskFor)
         {"MenuBar", {"Frame", "Item", "Restore", "Min", "Close", "ToolbarFrame", "ToolbarItem"}},
         {"Toolbar", {"Frame"}},
         {"ControlBar", {"Back", "Frame", "Grabber"}},
-        {"Hint", {}},
-        {"Label", {}},
     };
     for (const auto& [name, children] : wanted) {
         TSeSkinObject* top = object(name);
@@ -260,6 +257,11 @@ TEST_F(ShippedSkin, HoldsEveryObjectAndChildTheControlsAskFor)
             EXPECT_NE(FindObject(top, child), nullptr) << name << " lacks " << child;
     }
     EXPECT_EQ(FindObject(object("Form"), "Glyph")->Width(), 13);
+    // Skinned labels keep their own font, and tool windows and hints fall
+    // back to the "Form" frame and the plain hint window.
+    for (const char* absent : {"Hint", "Label", "ToolWindow"})
+        EXPECT_EQ(object(absent), nullptr) << absent;
+    EXPECT_EQ(objects_->size(), 25u);
 }
 
 TEST_F(ShippedSkin, EveryLinkResolvesInsideItsBitmap)
@@ -436,8 +438,8 @@ TEST_F(ShippedSkin, GalleryOfFrames)
         {"Form", mainHwnd, false, nullptr, nullptr, 405, 10, 375, 247},
         {"Form", dialogHwnd, true, "CloseButton", nullptr, 10, 277, 375, 247},
         {"Form", dialogHwnd, true, nullptr, "MinButton", 405, 277, 375, 247},
-        {"ToolWindow", dialogHwnd, true, "HelpButton", nullptr, 10, 544, 375, 200},
-        {"ToolWindow", dialogHwnd, false, nullptr, nullptr, 405, 544, 375, 200},
+        {"Form", dialogHwnd, true, "HelpButton", nullptr, 10, 544, 375, 200},
+        {"Form", dialogHwnd, false, nullptr, nullptr, 405, 544, 375, 200},
     };
     for (const Shot& shot : shots) {
         TSeSkinObject form(nullptr);
@@ -535,7 +537,6 @@ TEST_F(ShippedSkin, GalleryOfControls)
     drawPart(sheet, object("MenuBar"), "Item", 232, 292, 50, 20, 0, "File");
     drawPart(sheet, object("MenuBar"), "Item", 282, 292, 50, 20, 5, "Edit");
     drawPart(sheet, object("MenuBar"), "Item", 332, 292, 50, 20, 7, "Help");
-    drawPart(sheet, object("Hint"), nullptr, 230, 330, 150, 22, 0, "Master volume");
     TSeSkinObject* panel = object("Panel");
     drawPart(sheet, panel, "Frame", 10, 420, 240, 150, 0);
     drawPart(sheet, panel, "Caption", 10, 420, 240, 22, 0, "Key list");

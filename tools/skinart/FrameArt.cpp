@@ -146,7 +146,6 @@ std::unique_ptr<TSeBitmap> DrawFrameBitmap()
     for (bool active : {true, false}) {
         const int dx = active ? 0 : frame::InactiveOffset;
         drawCaption(canvas, shifted(frame::FormCaption, dx), active);
-        drawCaption(canvas, shifted(frame::ToolCaption, dx), active);
         drawLower(canvas, shifted(frame::Lower, dx), active);
     }
     return bitmap;

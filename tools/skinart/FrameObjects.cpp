@@ -1,5 +1,5 @@
-// The window frames: "Form" for ordinary windows and "ToolWindow" for
-// dialogs with a short caption.
+// The window frame "Form", for the main window and the dialogs alike: the
+// skin holds no "ToolWindow", so a tool window falls back to it.
 
 #include "skin/engine/SeBitmapObjects.h"
 #include "skin/engine/SeSkinObjects.h"
@@ -140,12 +140,6 @@ std::unique_ptr<TSeSkinObject> buildFrame(const FrameGeometry& g)
 std::unique_ptr<TSeSkinObject> BuildFormObject()
 {
     return buildFrame({"Form", 375, 247, frame::FormCaption, frame::FormCaptionHeight, -12, RECT{241, 4, 369, 25}});
-}
-
-std::unique_ptr<TSeSkinObject> BuildToolWindowObject()
-{
-    return buildFrame({"ToolWindow", 300, 200, frame::ToolCaption, frame::ToolCaptionHeight, -11,
-                       RECT{166, 3, 295, 21}});
 }
 
 } // namespace skinart

@@ -86,7 +86,6 @@ std::unique_ptr<TSeBitmap> DrawPanelsBitmap()
     }
     canvas.SetMatte(Surface);
     canvas.RoundFrame(p::GroupFrame, 5, 1, Rgb(0x4A4E56));
-    framed(canvas, p::HintFrame, 4, Rgb(0x5E626A), Raised, Surface);
 
     canvas.Fill(p::GridCell, Surface);
     canvas.Fill(RECT{p::GridCell.right - 1, p::GridCell.top, p::GridCell.right, p::GridCell.bottom}, BorderQuiet);

@@ -265,26 +265,6 @@ ObjectPtr BuildControlBarObject()
     return root;
 }
 
-ObjectPtr BuildHintObject()
-{
-    // A bitmap object at the top, so its text is drawn over its picture.
-    auto hint = std::make_unique<TSeBitmapObject>(nullptr);
-    hint->SetName("Hint");
-    hint->ArrangeIn(RECT{0, 0, 120, 22});
-    NoFill(hint.get());
-    Link(hint->Bitmap(), p::Name, p::HintFrame);
-    Margins(hint.get(), 6, 4, 6, 4);
-    hint->SetTextAlign(TSeTextAlign::taCenter);
-    SetFont(hint->Font(), palette::Text);
-    return hint;
-}
-
-ObjectPtr BuildLabelObject()
-{
-    auto root = Root("Label", 65, 13);
-    return root;
-}
-
 std::vector<ObjectPtr> BuildSkinObjects()
 {
     std::vector<ObjectPtr> objects;
@@ -313,9 +293,6 @@ std::vector<ObjectPtr> BuildSkinObjects()
     objects.push_back(BuildToolbarObject());
     objects.push_back(BuildControlBarObject());
     objects.push_back(BuildToolbarObject());
-    objects.push_back(BuildHintObject());
-    objects.push_back(BuildLabelObject());
-    objects.push_back(BuildToolWindowObject());
     return objects;
 }
 

@@ -42,10 +42,11 @@ std::unique_ptr<TSeBitmap> NewBitmap(const char* name, int width, int height);
 } // namespace skinart
 
 namespace skinart {
-// The top-level objects, one builder each (the frame pair shares its code).
+// The top-level objects, one builder each. There is no "Hint", "Label" or
+// "ToolWindow": with a "Label" every skinned label would take the skin's
+// font, and tool windows use the "Form" frame.
 using ObjectPtr = std::unique_ptr<TSeSkinObject>;
 ObjectPtr BuildFormObject();
-ObjectPtr BuildToolWindowObject();
 ObjectPtr BuildPopupMenuObject();
 ObjectPtr BuildCheckBoxObject();
 ObjectPtr BuildRadioButtonObject();
@@ -69,6 +70,4 @@ ObjectPtr BuildScrollBoxObject();
 ObjectPtr BuildSplitterObject();
 ObjectPtr BuildToolbarObject();
 ObjectPtr BuildControlBarObject();
-ObjectPtr BuildHintObject();
-ObjectPtr BuildLabelObject();
 } // namespace skinart

@@ -26,17 +26,16 @@ enum Look { Normal, Hot, Pressed, Focused, Disabled };
 // ---- "Frame": captions, sides and bottoms, active then inactive ----------------
 namespace frame {
 constexpr const char* Name = "Frame";
-constexpr int Width = 56, Height = 65;
-constexpr int FormCaptionHeight = 29, ToolCaptionHeight = 23;
+constexpr int Width = 56, Height = 42;
+constexpr int FormCaptionHeight = 29;
 constexpr RECT FormCaption = Cell(0, 0, 28, 29);
-constexpr RECT ToolCaption = Cell(0, 29, 28, 23);
 // Sample of the lower frame: sides (8 rows) over the bottom (5 rows).
-constexpr RECT Lower = Cell(0, 52, 28, 13);
-constexpr RECT Left = Cell(0, 52, 5, 8);
-constexpr RECT Right = Cell(23, 52, 5, 8);
-constexpr RECT BottomLeft = Cell(0, 60, 10, 5);
-constexpr RECT BottomCenter = Cell(10, 60, 8, 5);
-constexpr RECT BottomRight = Cell(18, 60, 10, 5);
+constexpr RECT Lower = Cell(0, 29, 28, 13);
+constexpr RECT Left = Cell(0, 29, 5, 8);
+constexpr RECT Right = Cell(23, 29, 5, 8);
+constexpr RECT BottomLeft = Cell(0, 37, 10, 5);
+constexpr RECT BottomCenter = Cell(10, 37, 8, 5);
+constexpr RECT BottomRight = Cell(18, 37, 10, 5);
 constexpr int InactiveOffset = 28;
 constexpr RECT Inactive(RECT active) { return RECT{active.left + 28, active.top, active.right + 28, active.bottom}; }
 } // namespace frame
@@ -112,7 +111,6 @@ constexpr RECT ListHot = Cell(80, 0, 16, 16);
 constexpr RECT PanelFrame = Cell(0, 16, 16, 16);
 constexpr RECT PanelCaption = Cell(16, 16, 16, 22);
 constexpr RECT GroupFrame = Cell(32, 16, 16, 16);
-constexpr RECT HintFrame = Cell(48, 16, 16, 16);
 constexpr RECT GridCell = Cell(64, 16, 16, 16);
 constexpr RECT GridFixed = Cell(80, 16, 16, 16);
 enum PanelButton { RollUp, RollDown, Hide };
