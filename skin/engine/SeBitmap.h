@@ -112,6 +112,8 @@ private:
     // `cleared` false leaves new pixel memory as it is, for callers that
     // overwrite every pixel.
     void allocate(int width, int height, bool cleared);
+    // The record; pixels near `keyColour` (when given) become the key.
+    void readRecord(TSeByteReader& in, const Pixel* keyColour);
     void release();
     void releaseCopy();
     HDC opaqueSource() const;

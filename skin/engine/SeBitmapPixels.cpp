@@ -20,10 +20,6 @@
 
 namespace {
 
-// Largest side a bitmap record may claim; keeps a corrupt size from asking
-// for gigabytes before the byte count check even runs.
-constexpr int MaxBitmapSide = 32767;
-
 void blendRow(Pixel* out, const Pixel* in, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -195,37 +191,37 @@ HRGN TSeBitmap::CreateRegion(int x, int y) const
 
 void TSeBitmap::ReadFrom(TStream& stream)
 {
-    std::string name = ReadStreamString(stream);
-    const std::int32_t width = ReadInt32(stream);
-    const std::int32_t height = ReadInt32(stream);
-    if (width < 0 || height < 0 || width > MaxBitmapSide || height > MaxBitmapSide)
-        throw EReadError("Corrupt skin stream: bitmap \"" + name + "\" claims the size " + std::to_string(width) +
-                         " x " + std::to_string(height));
-    name_ = std::move(name);
-    if (width == 0 || height == 0)
-        return;
-    const std::int64_t bytes = std::int64_t(width) * height * 4;
-    RequireBytes(stream, bytes, "bitmap pixels");
-    Allocate(width, height);
-    stream.ReadBuffer(bits_, bytes);
+    TSeStreamBytes bytes(stream);
+    readRecord(bytes.Reader(), nullptr);
+    bytes.Finish();
 }
 
-void TSeBitmap::ReadFrom(TSeByteReader& in, Pixel keyColour)
+void TSeBitmap::ReadFrom(TSeByteReader& in, Pixel keyColour) { readRecord(in, &keyColour); }
+
+void TSeBitmap::readRecord(TSeByteReader& in, const Pixel* keyColour)
 {
     std::string name = in.ReadStreamString();
     const std::int32_t width = in.ReadInt32();
     const std::int32_t height = in.ReadInt32();
-    if (width < 0 || height < 0 || width > MaxBitmapSide || height > MaxBitmapSide)
+    // Any size whose pixels are really there is taken, as the writers take
+    // any size: the byte count alone bounds what is allocated.
+    const bool fits = width >= 0 && height >= 0 &&
+                      (width == 0 || std::uint64_t(height) <= in.Left() / 4 / std::uint64_t(width));
+    if (!fits)
         throw EReadError("Corrupt skin stream: bitmap \"" + name + "\" claims the size " + std::to_string(width) +
-                         " x " + std::to_string(height));
+                         " x " + std::to_string(height) + ", more than the " + std::to_string(in.Left()) +
+                         " bytes left");
     name_ = std::move(name);
     if (width == 0 || height == 0)
         return;
-    const std::int64_t bytes = std::int64_t(width) * height * 4;
-    in.Require(bytes, "bitmap pixels");
+    const std::size_t count = std::size_t(width) * std::size_t(height);
     // Every pixel is written below, so the new memory is not cleared first.
     allocate(width, height, false);
-    CopyKeyedPixels(bits_, in.Take(std::size_t(bytes)), std::size_t(width) * std::size_t(height), keyColour);
+    const std::uint8_t* pixels = in.Take(count * 4);
+    if (keyColour)
+        CopyKeyedPixels(bits_, pixels, count, *keyColour);
+    else
+        std::memcpy(bits_, pixels, count * 4);
 }
 
 void TSeBitmap::WriteTo(TStream& stream) const

@@ -5,6 +5,9 @@
 #include "ui/component/Exception.h"
 #include "ui/component/Stream.h"
 
+#include <algorithm>
+#include <cstring>
+
 void TSeByteReader::Require(std::int64_t count, const char* what) const
 {
     const auto left = std::int64_t(Left());
@@ -32,6 +35,27 @@ std::string_view TSeByteReader::ReadStreamStringView()
 std::string TSeByteReader::ReadStreamString() { return std::string(ReadStreamStringView()); }
 
 void TSeByteReader::endReached() { InvalidStreamOperation(); }
+
+std::int64_t TSeBytesStream::Read(void* buffer, std::int64_t count)
+{
+    const std::int64_t n = std::clamp<std::int64_t>(size_ - position_, 0, std::max<std::int64_t>(count, 0));
+    if (n > 0)
+        std::memcpy(buffer, data_ + position_, std::size_t(n));
+    position_ += n;
+    return n;
+}
+
+std::int64_t TSeBytesStream::Write(const void*, std::int64_t) { InvalidStreamOperation(); }
+void TSeBytesStream::SetSize(std::int64_t) { InvalidStreamOperation(); }
+
+std::int64_t TSeBytesStream::Seek(std::int64_t offset, TSeekOrigin origin)
+{
+    const std::int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? position_ : size_;
+    if (offset < -base)
+        InvalidStreamOperation();
+    position_ = base + offset;
+    return position_;
+}
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-class TStream;
+#include "ui/component/Stream.h"
 
 class TSeByteReader {
 public:
@@ -49,6 +49,24 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t position_ = 0;
+};
+
+// A read-only stream over bytes held elsewhere, so that readers taking a
+// stream (BMP files) parse a block of skin content without a copy.
+class TSeBytesStream : public TStream {
+public:
+    TSeBytesStream(const std::uint8_t* data, std::size_t size) : data_(data), size_(std::int64_t(size)) {}
+    std::int64_t Read(void* buffer, std::int64_t count) override;
+    // Raises "Invalid stream operation".
+    std::int64_t Write(const void* buffer, std::int64_t count) override;
+    std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+    std::int64_t Size() override { return size_; }
+    void SetSize(std::int64_t size) override;
+
+private:
+    const std::uint8_t* data_;
+    std::int64_t size_;
+    std::int64_t position_ = 0;
 };
 
 // The bytes a stream still holds: a memory stream's own memory, or for any

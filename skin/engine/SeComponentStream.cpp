@@ -102,9 +102,9 @@ void setBoolean(TSeValue& value, bool boolean)
     value.boolean = boolean;
 }
 
-void readValue(TSeByteReader& in, TSeValue& value)
+void readValue(TSeByteReader& in, std::uint8_t tag, TSeValue& value)
 {
-    switch (in.ReadByte()) {
+    switch (tag) {
     case vaNull: return;
     case vaInt8: return setInteger(value, readLittleEndian(in, 1));
     case vaInt16: return setInteger(value, readLittleEndian(in, 2));
@@ -372,8 +372,17 @@ void applyComponentStream(TSeByteReader& in, TSeSkinObject& object)
         // Setters look only at the member their type names, so the type
         // alone is reset; readValue overwrites whatever it sets.
         value.type = TSeValueType::Null;
-        readValue(in, value);
-        findProperty(properties, next, name, property).set(object, value);
+        const TSePropertyInfo& info = findProperty(properties, next, name, property);
+        const std::uint8_t tag = in.ReadByte();
+        if (info.children && tag == vaBinary) {
+            // The children are read where they lie: a copy per level would
+            // let a deep tree ask for its size times its depth.
+            const std::string_view children = readBlock(in, in.ReadInt32());
+            ReadObjectsValue(object, reinterpret_cast<const std::uint8_t*>(children.data()), children.size());
+            continue;
+        }
+        readValue(in, tag, value);
+        info.set(object, value);
     }
     in.ReadByte();
 }
@@ -405,7 +414,7 @@ TSeStreamedObject ReadStreamedObject(TSeByteReader& in)
         const std::string_view name = readShortString(in);
         if (name.empty())
             break;
-        readValue(in, object.properties.emplace_back(std::string(name), TSeValue{}).second);
+        readValue(in, in.ReadByte(), object.properties.emplace_back(std::string(name), TSeValue{}).second);
     }
     // Skin objects carry their children in "Objects"; the child list is empty.
     if (in.ReadByte() != 0)
@@ -480,9 +489,14 @@ std::vector<std::uint8_t> WriteObjectsValue(const TSeSkinObject& parent)
 
 void ReadObjectsValue(TSeSkinObject& parent, const std::vector<std::uint8_t>& bytes)
 {
+    ReadObjectsValue(parent, bytes.data(), bytes.size());
+}
+
+void ReadObjectsValue(TSeSkinObject& parent, const std::uint8_t* data, std::size_t size)
+{
     NestingGuard guard;
-    TSeByteReader in(bytes.data(), bytes.size());
-    if (bytes.size() < 4)
+    TSeByteReader in(data, size);
+    if (size < 4)
         InvalidStreamOperation();
     const auto word = std::uint32_t(in.ReadInt32());
     const bool binary = (word & 0xF0000) == 0xF0000;

@@ -37,6 +37,7 @@ void ApplyObject(TSeSkinObject& object, const TSeStreamedObject& streamed);
 // binary records. Reading also takes a plain count with text records.
 std::vector<std::uint8_t> WriteObjectsValue(const TSeSkinObject& parent);
 void ReadObjectsValue(TSeSkinObject& parent, const std::vector<std::uint8_t>& bytes);
+void ReadObjectsValue(TSeSkinObject& parent, const std::uint8_t* data, std::size_t size);
 
 // An object record: stream string class name, then either an int32 byte
 // count and the component stream (binary form) or a stream string with the

@@ -1,9 +1,6 @@
 #include "skin/engine/SePixels.h"
 
-#include "platform/gdi/ColorHls.h"
-
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -12,49 +9,59 @@
 
 namespace {
 
-// std::nearbyint rounds to nearest with ties to even in the default mode.
-int roundEven(double v) { return int(std::nearbyint(v)); }
-
-double hueChannel(double m1, double m2, double x)
+// n / d to the nearest integer, ties to even; n >= 0, d > 0.
+int divideRoundingEven(int n, int d)
 {
-    x -= std::floor(x);
-    if (6 * x < 1)
-        return m1 + (m2 - m1) * 6 * x;
-    if (2 * x < 1)
-        return m2;
-    if (3 * x < 2)
-        return m1 + (m2 - m1) * (2.0 / 3.0 - x) * 6;
-    return m1;
+    const int q = n / d, r = n % d;
+    return 2 * r > d || (2 * r == d && q % 2 != 0) ? q + 1 : q;
 }
 
-int clampByte(int v) { return std::clamp(v, 0, 255); }
+// One channel of the shifted colour, in 255ths: `x` is the channel's place
+// on the hue circle (0..254). With max and min being the colour's largest
+// and smallest channel the rule's m2 and m1 are max/255 and min/255, so
+// every step is a fraction over 255; an odd denominator never ties.
+int hueChannel(int minC, int maxC, int x)
+{
+    const int d = maxC - minC;
+    if (6 * x < 255)
+        return minC + (2 * 6 * d * x + 255) / 510;
+    if (2 * x < 255)
+        return maxC;
+    if (3 * x < 510)
+        return minC + (2 * 6 * d * (170 - x) + 255) / 510;
+    return minC;
+}
 
 } // namespace
 
+// Worked in integers: the hue index lands exactly on the rule's half steps,
+// where floating point would round either way.
 COLORREF HueShiftColorRef(COLORREF colour, int delta)
 {
-    const brio::Hls hls = brio::RgbToHls(colour);
-    const double h = hls.hue;
-    const double l = hls.lightness;
-    const double s = hls.saturation;
+    const int r = GetRValue(colour), g = GetGValue(colour), b = GetBValue(colour);
+    const int maxC = std::max({r, g, b});
+    const int minC = std::min({r, g, b});
+    // No hue: the lightness (max + min) / 2 comes back as max.
+    if (maxC == minC)
+        return RGB(BYTE(maxC), BYTE(maxC), BYTE(maxC));
+    const int d = maxC - minC;
+    // The hue as a fraction of the circle is sixths / (6 d).
+    int sixths;
+    if (maxC == r)
+        sixths = g - b < 0 ? g - b + 6 * d : g - b;
+    else if (maxC == g)
+        sixths = b - r + 2 * d;
+    else
+        sixths = r - g + 4 * d;
     // The wrap is by 255, not 256: the circle has 255 steps here.
-    int hue = roundEven(h * 255) + delta;
+    int hue = divideRoundingEven(255 * sixths, 6 * d) + delta;
     if (hue >= 256)
         hue -= 255;
     if (hue < 0)
         hue += 255;
-    const double h2 = hue / 255.0;
-    int outR, outG, outB;
-    if (s == 0) {
-        outR = outG = outB = roundEven(l * 255);
-    } else {
-        const double m2 = l <= 0.5 ? l * (1 + s) : l + s - l * s;
-        const double m1 = 2 * l - m2;
-        outR = roundEven(255 * hueChannel(m1, m2, h2 + 1.0 / 3.0));
-        outG = roundEven(255 * hueChannel(m1, m2, h2));
-        outB = roundEven(255 * hueChannel(m1, m2, h2 - 1.0 / 3.0));
-    }
-    return RGB(BYTE(clampByte(outR)), BYTE(clampByte(outG)), BYTE(clampByte(outB)));
+    auto place = [hue](int third) { return ((hue + third) % 255 + 255) % 255; };
+    return RGB(BYTE(hueChannel(minC, maxC, place(85))), BYTE(hueChannel(minC, maxC, place(0))),
+               BYTE(hueChannel(minC, maxC, place(-85))));
 }
 
 Pixel HueShiftPixel(Pixel p, int delta)

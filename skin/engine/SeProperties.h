@@ -36,6 +36,8 @@ struct TSePropertyInfo {
     std::function<bool(const TSeSkinObject&, TSeValue&)> get;
     // Raises EReadError "Invalid property value" for a value of the wrong kind.
     std::function<void(TSeSkinObject&, const TSeValue&)> set;
+    // "Objects": the children, read where they lie rather than as a value.
+    bool children = false;
 };
 using TSePropertyList = std::vector<TSePropertyInfo>;
 

@@ -13,6 +13,7 @@
 #include "ui/component/Exception.h"
 #include "ui/component/Stream.h"
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <memory>
@@ -74,6 +75,33 @@ void requireEnd(const TSeByteReader& in)
         throw EReadError("Corrupt skin stream: " + std::to_string(left) + " bytes after the last object");
 }
 
+// The pixel memory a BMP file asks for, from its header; 0 when the header
+// is too short to tell (the decoder then refuses the file).
+std::uint64_t bmpPixelBytes(const std::uint8_t* file, std::size_t size)
+{
+    auto word = [file](std::size_t at) { return std::uint32_t(file[at]) | std::uint32_t(file[at + 1]) << 8; };
+    auto dword = [&](std::size_t at) { return word(at) | word(at + 2) << 16; };
+    if (size < 26)
+        return 0;
+    std::int64_t width, height;
+    if (dword(14) == 12) {
+        width = word(18);
+        height = word(20);
+    } else {
+        width = std::int32_t(dword(18));
+        height = std::int32_t(dword(22));
+    }
+    return std::uint64_t(width < 0 ? -width : width) * std::uint64_t(height < 0 ? -height : height) * 4;
+}
+
+void chargePixels(std::int64_t& bytesLeft, const std::string& name, std::uint64_t bytes)
+{
+    if (bytes > std::uint64_t(std::max<std::int64_t>(bytesLeft, 0)))
+        throw EReadError("Bitmap \"" + name + "\": " + std::to_string(bytes) +
+                         " bytes of pixels, more than the skin may still take (" + std::to_string(bytesLeft) + ")");
+    bytesLeft -= std::int64_t(bytes);
+}
+
 std::unique_ptr<TSeBitmap> finishBitmap(std::unique_ptr<TSeBitmap> bitmap)
 {
     bitmap->RefreshCopy();
@@ -114,6 +142,10 @@ TSeSkinSource& sourceOf(const TSeSkinFilter& filter)
 
 void TSeSkinFilter::ReadSkin(TStream& stream)
 {
+    // Checked before the bytes are read: the stream may be a file of any size.
+    if (const std::int64_t size = BytesLeft(stream); size > MaxSkinContentBytes)
+        throw EReadError("Skin content of " + std::to_string(size) + " bytes is larger than the " +
+                         std::to_string(MaxSkinContentBytes) + " a skin may hold");
     TSeStreamBytes bytes(stream);
     ReadContent(bytes.Reader());
     bytes.Finish();
@@ -124,10 +156,12 @@ void TSeSkinFilter::ReadContent(TSeByteReader& in)
     TSeSkinSource& source = sourceOf(*this);
     source.Clear();
     readHeader(source, in);
+    std::int64_t pixelBytesLeft = MaxPixelBytes;
     const std::int32_t bitmaps = readCount(in, MinBitmapRecord, "bitmaps");
     for (std::int32_t i = 0; i < bitmaps; ++i) {
         auto bitmap = std::make_unique<TSeBitmap>();
         bitmap->ReadFrom(in, Magenta);
+        chargePixels(pixelBytesLeft, bitmap->Name(), std::uint64_t(bitmap->Width()) * bitmap->Height() * 4);
         source.Bitmaps().Add(finishBitmap(std::move(bitmap)));
     }
     readObjects(source, in, true);
@@ -143,7 +177,7 @@ void TSeSkinFilter::WriteSkin(TStream& stream)
         source.Bitmaps().Items(i)->WriteTo(stream);
     WriteInt32(stream, source.Count());
     for (int i = 0; i < source.Count(); ++i)
-        WriteObjectRecord(stream, *source.Objects(i), true);
+        WriteObjectRecord(stream, source.StoredObject(i), true);
 }
 
 // ---- Compact content -------------------------------------------------------------------
@@ -153,18 +187,21 @@ void TSeSkinFilterMaxCompression::ReadContent(TSeByteReader& in)
     TSeSkinSource& source = sourceOf(*this);
     source.Clear();
     readHeader(source, in);
+    std::int64_t pixelBytesLeft = MaxPixelBytes;
     const std::int32_t bitmaps = readCount(in, 8, "bitmaps");
     for (std::int32_t i = 0; i < bitmaps; ++i) {
         const std::string name = in.ReadStreamString();
         const std::int32_t size = in.ReadInt32();
         in.Require(size, "a BMP file");
+        const std::uint8_t* file = in.Take(std::size_t(size));
+        // A BMP of one bit a pixel grows 32 times when decoded: its size is
+        // charged before anything is allocated for it.
+        chargePixels(pixelBytesLeft, name, bmpPixelBytes(file, std::size_t(size)));
         BmpImage image;
         if (size > 0) {
-            TMemoryStream file;
-            file.WriteBuffer(in.Take(std::size_t(size)), size);
-            file.SetPosition(0);
+            TSeBytesStream bmp(file, std::size_t(size));
             try {
-                image = ReadBmp(file);
+                image = ReadBmp(bmp);
             } catch (const Exception& error) {
                 throw EReadError("Bitmap \"" + name + "\": " + error.what());
             }
@@ -174,6 +211,7 @@ void TSeSkinFilterMaxCompression::ReadContent(TSeByteReader& in)
         if (image.width > 0 && image.height > 0) {
             bitmap->Allocate(image.width, image.height);
             std::memcpy(bitmap->Bits(), image.pixels.data(), image.pixels.size() * sizeof(Pixel));
+            image.pixels = {};
             bitmap->SetAlpha(255);
             bitmap->KeyOutColor(SeKeyValue);
         }
@@ -198,7 +236,7 @@ void TSeSkinFilterMaxCompression::WriteSkin(TStream& stream)
     }
     WriteInt32(stream, source.Count());
     for (int i = 0; i < source.Count(); ++i)
-        WriteObjectRecord(stream, *source.Objects(i), false);
+        WriteObjectRecord(stream, source.StoredObject(i), false);
 }
 
 // ---- Filter layer ----------------------------------------------------------------------

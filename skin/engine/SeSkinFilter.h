@@ -13,9 +13,15 @@ class TSeByteReader;
 class TSeSkinSource;
 class TStream;
 
+// A skin whose content is larger than this is refused rather than read.
+constexpr std::int64_t MaxSkinContentBytes = std::int64_t(512) << 20;
+
 class TSeSkinFilter : public TPersistent {
 public:
     TSeSkinSource* Source = nullptr;
+    // The most pixel memory one load may take over all its bitmaps; a skin
+    // that asks for more raises before the bitmap is decoded.
+    std::int64_t MaxPixelBytes = MaxSkinContentBytes;
 
     // The content layer into and out of Source. Reading clears Source first.
     virtual void ReadSkin(TStream& stream);
@@ -77,5 +83,3 @@ const TSeSkinFilterClass& DefaultSkinFilter();
 
 // The tag that precedes a zlib stream; never validated on reading.
 constexpr char SkinZlibTag[4] = {'Q', 'F', 'L', 'Z'};
-// A skin that inflates to more than this is refused rather than allocated.
-constexpr std::int64_t MaxSkinContentBytes = std::int64_t(512) << 20;

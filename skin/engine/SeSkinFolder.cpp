@@ -228,7 +228,7 @@ void WriteSkinFolder(const TSeSkinSource& source, const std::string& folderName)
         WritePng(png, (folder / "bitmaps" / indexed(i, bitmap.Name(), ".png")).string());
     }
     for (int i = 0; i < source.Count(); ++i) {
-        const TSeSkinObject& object = *source.Objects(i);
+        const TSeSkinObject& object = source.StoredObject(i);
         std::string name = object.Name();
         if (name.find_first_of("/\\") != std::string::npos)
             name.clear();

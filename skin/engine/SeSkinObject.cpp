@@ -7,8 +7,11 @@
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinClasses.h"
+#include "ui/component/Exception.h"
 #include "ui/graphics/Canvas.h"
 #include "ui/graphics/Font.h"
+
+#include <typeinfo>
 
 TSeSkinObject::TSeSkinObject(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {}
 
@@ -75,6 +78,7 @@ void TSeSkinObject::AddObjectsProperty(TSePropertyList& list)
 {
     TSePropertyInfo info;
     info.name = "Objects";
+    info.children = true;
     info.get = [](const TSeSkinObject& o, TSeValue& value) {
         value.type = TSeValueType::Binary;
         value.bytes = WriteObjectsValue(o);
@@ -252,9 +256,15 @@ void TSeSkinObject::SetBitmaps(TSeBitmapList* bitmaps)
 
 void TSeSkinObject::CloneFrom(const TSeSkinObject& source)
 {
+    // The source's property table reaches into the source's class; applied
+    // to another class its setters would write outside this object.
+    if (typeid(source) != typeid(*this))
+        throw EInvalidOperation("Cannot copy a " + source.ClassName() + " into a " + ClassName());
+    if (&source == this)
+        return;
     SetName(source.Name());
-    for (const TSePropertyInfo& property : source.Properties()) {
-        if (property.name == "Objects")
+    for (const TSePropertyInfo& property : Properties()) {
+        if (property.children)
             continue;
         TSeValue value;
         if (property.get(source, value))
@@ -263,21 +273,15 @@ void TSeSkinObject::CloneFrom(const TSeSkinObject& source)
     std::vector<TSeBitmapLink*> mine, theirs;
     CollectLinks(mine);
     source.CollectLinks(theirs);
-    for (std::size_t i = 0; i < mine.size() && i < theirs.size(); ++i)
+    for (std::size_t i = 0; i < mine.size(); ++i)
         mine[i]->CloneFrom(*theirs[i]);
     bitmaps_ = source.bitmaps_;
     text_ = source.text_;
 
     while (ChildCount() > 0)
         delete Child(ChildCount() - 1);
-    for (int i = 0; i < source.ChildCount(); ++i) {
-        const TSeSkinObject* child = source.Child(i);
-        const TSeSkinObjectClass* cls = FindSkinObjectClass(child->ClassName());
-        if (!cls)
-            continue;
-        TSeSkinObject* copy = cls->create(this);
-        copy->CloneFrom(*child);
-    }
+    for (int i = 0; i < source.ChildCount(); ++i)
+        CloneSkinObject(*source.Child(i), this);
 }
 
 void TSeSkinObject::Changed()
@@ -291,6 +295,16 @@ TSeSkinFormLink* TSeSkinObject::OwnerForm() const
     if (!control_)
         return nullptr;
     return reinterpret_cast<TSeSkinFormLink*>(SendMessage(control_, SEM_GETSKINFORM, 0, 0));
+}
+
+TSeSkinObject* CloneSkinObject(const TSeSkinObject& source, TComponent* owner)
+{
+    const TSeSkinObjectClass* cls = FindSkinObjectClass(source.ClassName());
+    if (!cls)
+        throw EInvalidOperation("Class " + source.ClassName() + " not found");
+    std::unique_ptr<TSeSkinObject> copy(cls->create(owner));
+    copy->CloneFrom(source);
+    return copy.release();
 }
 
 // ---- Lookups ---------------------------------------------------------------------------

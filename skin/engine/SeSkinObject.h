@@ -168,3 +168,6 @@ private:
 TSeSkinObject* FindObject(TSeSkinObject* object, const std::string& name);
 TSeSkinObject* FindObjectOfKind(TSeSkinObject* object, TSeKind kind);
 TSeSkinObject* ObjectAtPoint(TSeSkinObject* object, POINT p);
+// A new object of `source`'s class (through the class table), owned by
+// `owner`, holding a copy of `source`'s tree.
+TSeSkinObject* CloneSkinObject(const TSeSkinObject& source, TComponent* owner);

@@ -38,6 +38,9 @@ public:
     int Count() const { return int(objects_.size()); }
     // Null for an index out of range or while Replacing.
     TSeSkinObject* Objects(int index) const;
+    // The object at 0 <= index < Count(), also while Replacing: the writers
+    // save what the source holds.
+    const TSeSkinObject& StoredObject(int index) const { return *objects_[std::size_t(index)]; }
     // Takes the tree, gives it this source's bitmaps and resolves its links.
     TSeSkinObject* AddObject(std::unique_ptr<TSeSkinObject> object);
     // Objects first, so no object outlives a bitmap it links to. Also

@@ -82,8 +82,10 @@ void TSeSkinObject::DrawText(TCanvas& canvas)
     if (kind_ == skTitle)
         text = shortenedTitle(dc, text_, width_ - textMarginLeft_ - textMarginRight_);
     const bool rightToLeft = SeRightToLeftLocale() && biDiMode_ != bdLeftToRight;
-    UINT flags = alignmentFlags(textAlign_, rightToLeft);
-    if (rightToLeft && biDiMode_ == bdRightToLeft)
+    // Right-to-left reading mirrors left and right in DrawText itself.
+    const bool readingOrder = rightToLeft && biDiMode_ == bdRightToLeft;
+    UINT flags = alignmentFlags(textAlign_, rightToLeft && !readingOrder);
+    if (readingOrder)
         flags |= DT_RTLREADING;
 
     const int oldMode = SetBkMode(dc, TRANSPARENT);

@@ -1,5 +1,8 @@
 #include "skin/engine/SeSkinTypes.h"
 
+#include <cstdlib>
+#include <optional>
+
 namespace {
 
 const char* const alignNames[] = {"saNone", "saLeft", "saMostLeft", "saTop", "saMostTop", "saRight",
@@ -26,7 +29,6 @@ constexpr TSeEnumNames names(const char* const (&list)[N])
     return TSeEnumNames{list, int(N)};
 }
 
-bool rightToLeftLocale = false;
 
 } // namespace
 
@@ -53,5 +55,40 @@ int FindEnumName(const TSeEnumNames& names, const char* name, std::size_t length
     return -1;
 }
 
-bool SeRightToLeftLocale() { return rightToLeftLocale; }
-void SetSeRightToLeftLocale(bool rightToLeft) { rightToLeftLocale = rightToLeft; }
+namespace {
+
+// Taken from the environment at the first question, unless set before.
+std::optional<bool>& rightToLeftLocale()
+{
+    static std::optional<bool> flag;
+    return flag;
+}
+
+} // namespace
+
+bool SeLocaleReadsRightToLeft(std::string_view locale)
+{
+    const std::string_view language = locale.substr(0, locale.find_first_of("_.@-"));
+    for (const char* rtl : {"ar", "he", "iw", "fa", "ur", "yi", "ji", "ps", "sd", "ug", "dv", "ckb", "syr"})
+        if (language == rtl)
+            return true;
+    return false;
+}
+
+bool SeEnvironmentReadsRightToLeft()
+{
+    // The messages' locale, as the C library picks it.
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* value = std::getenv(variable); value && *value)
+            return SeLocaleReadsRightToLeft(value);
+    return false;
+}
+
+bool SeRightToLeftLocale()
+{
+    if (!rightToLeftLocale())
+        rightToLeftLocale() = SeEnvironmentReadsRightToLeft();
+    return *rightToLeftLocale();
+}
+
+void SetSeRightToLeftLocale(bool rightToLeft) { rightToLeftLocale() = rightToLeft; }

@@ -7,6 +7,7 @@
 #include "ui/component/Set.h"
 
 #include <cstdint>
+#include <string_view>
 
 class TSeSkinObject;
 
@@ -87,7 +88,11 @@ protected:
     ~TSeSkinFormLink() = default;
 };
 
-// Whether the system's locale reads right to left; text alignment swaps
-// then for objects whose control is not left-to-right.
+// Whether the user's locale reads right to left; text alignment swaps then
+// for objects whose control is not left-to-right. Taken from the
+// environment (LC_ALL, LC_MESSAGES, LANG) unless set.
 bool SeRightToLeftLocale();
 void SetSeRightToLeftLocale(bool rightToLeft);
+// A locale name ("ar_EG.UTF-8", "he") whose language is written right to left.
+bool SeLocaleReadsRightToLeft(std::string_view locale);
+bool SeEnvironmentReadsRightToLeft();

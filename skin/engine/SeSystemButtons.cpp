@@ -8,8 +8,9 @@
 
 namespace {
 
-// Which window states show a button with this action.
-bool shownInState(TSeAction action, std::uint8_t code)
+// Whether a button with this action shows in a window state; pointer,
+// focus and other codes leave it as it is.
+bool shownInState(TSeAction action, std::uint8_t code, bool visible)
 {
     switch (code) {
     case SeStateNormal: return action != sbaRestore && action != sbaRollDown;
@@ -17,7 +18,7 @@ bool shownInState(TSeAction action, std::uint8_t code)
     case SeStateMinimized:
         return action != sbaMinimize && action != sbaMaximize && action != sbaRollUp && action != sbaRollDown;
     case SeStateRolledUp: return action != sbaRestore && action != sbaRollUp;
-    default: return true;
+    default: return visible;
     }
 }
 
@@ -42,7 +43,7 @@ void applyVisibility(TSeSkinObject& object, TSeAction action, std::uint8_t code)
     TSeSkinFormLink* form = object.OwnerForm();
     if (!form)
         return;
-    object.SetVisible(shownInState(action, code) && formHasIconFor(action, form->BorderIcons()));
+    object.SetVisible(shownInState(action, code, object.Visible()) && formHasIconFor(action, form->BorderIcons()));
 }
 
 TSeSkinObject* treeRoot(TSeSkinObject& object)

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
 #include <random>
 
 namespace {
@@ -35,6 +38,95 @@ struct Canvas {
         return true;
     }
 };
+
+// The hue shift worked out in exact fractions, step by step as the rule
+// states it, as the reference for the shift the engine computes.
+struct Fraction {
+    std::int64_t n = 0, d = 1;
+    Fraction(std::int64_t num = 0, std::int64_t den = 1)
+    {
+        if (den < 0)
+            num = -num, den = -den;
+        const std::int64_t g = std::gcd(num < 0 ? -num : num, den);
+        n = g ? num / g : 0;
+        d = g ? den / g : 1;
+    }
+};
+Fraction operator+(Fraction a, Fraction b) { return Fraction(a.n * b.d + b.n * a.d, a.d * b.d); }
+Fraction operator-(Fraction a, Fraction b) { return Fraction(a.n * b.d - b.n * a.d, a.d * b.d); }
+Fraction operator*(Fraction a, Fraction b) { return Fraction(a.n * b.n, a.d * b.d); }
+Fraction operator/(Fraction a, Fraction b) { return Fraction(a.n * b.d, a.d * b.n); }
+bool operator<(Fraction a, Fraction b) { return a.n * b.d < b.n * a.d; }
+bool operator==(Fraction a, Fraction b) { return a.n == b.n && a.d == b.d; }
+
+std::int64_t floorOf(Fraction f)
+{
+    std::int64_t q = f.n / f.d;
+    if (f.n % f.d < 0)
+        --q;
+    return q;
+}
+
+// Nearest integer, ties to even.
+std::int64_t roundEven(Fraction f)
+{
+    std::int64_t q = f.n / f.d, r = f.n % f.d;
+    if (r < 0)
+        --q, r += f.d;
+    if (2 * r > f.d || (2 * r == f.d && q % 2 != 0))
+        ++q;
+    return q;
+}
+
+COLORREF exactHueShift(int red, int green, int blue, int delta)
+{
+    const Fraction r(red, 255), g(green, 255), b(blue, 255);
+    const Fraction maxC = std::max({r, g, b}), minC = std::min({r, g, b});
+    const Fraction l = (maxC + minC) / Fraction(2);
+    Fraction h, s;
+    if (!(maxC == minC)) {
+        const Fraction d = maxC - minC;
+        s = l < Fraction(1, 2) ? d / (maxC + minC) : d / (Fraction(2) - maxC - minC);
+        if (maxC == r)
+            h = (g - b) / d;
+        else if (maxC == g)
+            h = (b - r) / d + Fraction(2);
+        else
+            h = (r - g) / d + Fraction(4);
+        h = h / Fraction(6);
+        if (h < Fraction(0))
+            h = h + Fraction(1);
+    }
+    std::int64_t hue = roundEven(h * Fraction(255)) + delta;
+    if (hue >= 256)
+        hue -= 255;
+    if (hue < 0)
+        hue += 255;
+    const Fraction h2(hue, 255);
+    std::int64_t out[3];
+    if (s == Fraction(0)) {
+        out[0] = out[1] = out[2] = roundEven(l * Fraction(255));
+    } else {
+        const Fraction m2 = l < Fraction(1, 2) || l == Fraction(1, 2) ? l * (Fraction(1) + s) : l + s - l * s;
+        const Fraction m1 = Fraction(2) * l - m2;
+        auto v = [&](Fraction x) {
+            x = x - Fraction(floorOf(x));
+            if (Fraction(6) * x < Fraction(1))
+                return m1 + (m2 - m1) * Fraction(6) * x;
+            if (Fraction(2) * x < Fraction(1))
+                return m2;
+            if (Fraction(3) * x < Fraction(2))
+                return m1 + (m2 - m1) * (Fraction(2, 3) - x) * Fraction(6);
+            return m1;
+        };
+        out[0] = roundEven(Fraction(255) * v(h2 + Fraction(1, 3)));
+        out[1] = roundEven(Fraction(255) * v(h2));
+        out[2] = roundEven(Fraction(255) * v(h2 - Fraction(1, 3)));
+    }
+    for (std::int64_t& c : out)
+        c = std::clamp<std::int64_t>(c, 0, 255);
+    return RGB(BYTE(out[0]), BYTE(out[1]), BYTE(out[2]));
+}
 
 class SeBitmapBlitModes : public ::testing::TestWithParam<bool> {
 protected:
@@ -114,6 +206,32 @@ TEST(SeBitmap, HueShiftFigures)
     EXPECT_EQ(bitmap.Pixels(0, 0), 0xFF00FF00u);
     EXPECT_EQ(bitmap.Pixels(1, 0), SeKeyValue);
     EXPECT_EQ(bitmap.Pixels(2, 0), 0x00FF0000u);
+}
+
+TEST(SeBitmap, HueShiftMatchesTheExactRuleAtHalfSteps)
+{
+    // Hue 0.5/255 exactly: ties go to the even index 0, which gives green
+    // 85 back; one index off gives 87.
+    EXPECT_EQ(exactHueShift(170, 86, 85, 0), RGB(170, 85, 85));
+    EXPECT_EQ(HueShiftColorRef(RGB(170, 86, 85), 0), RGB(170, 85, 85));
+    int checked = 0;
+    for (int r = 0; r < 256; r += 5)
+        for (int g = 1; g < 256; g += 6)
+            for (int b = 2; b < 256; b += 7)
+                for (int delta : {0, 1, 42, 85, 170, 254, 255, -1, -85, -254}) {
+                    ASSERT_EQ(HueShiftColorRef(RGB(r, g, b), delta), exactHueShift(r, g, b, delta))
+                        << r << "," << g << "," << b << " by " << delta;
+                    ++checked;
+                }
+    // Every colour one step either side of the tie lines, unshifted.
+    for (int d = 1; d < 256; ++d)
+        for (int lo = 0; lo + d < 256; lo += 17)
+            for (int mid = lo; mid <= lo + d; ++mid) {
+                ASSERT_EQ(HueShiftColorRef(RGB(lo + d, mid, lo), 0), exactHueShift(lo + d, mid, lo, 0));
+                ASSERT_EQ(HueShiftColorRef(RGB(lo, lo + d, mid), 3), exactHueShift(lo, lo + d, mid, 3));
+                ++checked;
+            }
+    EXPECT_GT(checked, 100000);
 }
 
 TEST_P(SeBitmapBlitModes, MaskedSkipsKeyWhateverItsAlphaOpaqueCopiesAll)

@@ -6,7 +6,10 @@
 #include "skin/engine/SeBitmapObjects.h"
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SeObjectText.h"
+#include "skin/engine/SeSkinFilter.h"
 #include "skin/engine/SeSkinObject.h"
+#include "skin/engine/SeSkinObjects.h"
+#include "skin/engine/SeSkinSource.h"
 #include "ui/component/Exception.h"
 #include "ui/graphics/Font.h"
 #include "ui/component/Stream.h"
@@ -134,4 +137,152 @@ TEST(SkinObjectStream, EveryCutRaises)
     unknown.WriteBuffer(record2, sizeof record2);
     unknown.SetPosition(0);
     EXPECT_THROW(ReadObjectRecord(unknown, nullptr, false), EReadError);
+}
+
+namespace {
+
+std::string bytesOf(const std::vector<std::uint8_t>& v) { return std::string(v.begin(), v.end()); }
+std::string shortString(const std::string& s) { return char(s.size()) + s; }
+std::string le32(std::uint32_t v)
+{
+    return std::string{char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24 & 0xFF)};
+}
+std::string streamString(const std::string& s) { return le32(std::uint32_t(s.size())) + s; }
+
+} // namespace
+
+TEST(SkinObjectStream, BinaryFormIsTheClassicLayoutByteForByte)
+{
+    TSeSkinObject object(nullptr);
+    object.SetName("Dot");
+    object.SetAlign(saTop);
+    object.SetColor(clNone);
+    object.Font()->SetName("Tahoma");
+    object.Font()->SetStyle({fsBold});
+    object.SetKind(skTitle);
+    object.ArrangeIn(RECT{300, -5, 307, 69995});
+    object.SetMarginRight(200);
+    object.SetTextAlign(TSeTextAlign::taCenter);
+    object.SetTextEffect(teShadow);
+    object.SetTextMarginTop(3);
+    std::string e = "TPF0" + shortString("TSeSkinObject") + shortString("Dot");
+    auto ident = [&](const char* name, const char* value) { e += shortString(name) + '\x07' + shortString(value); };
+    auto int8 = [&](const char* name, int v) { e += shortString(name) + '\x02' + char(v); };
+    ident("Align", "saTop");
+    ident("Color", "clNone");
+    e += shortString("DrawIfOwner") + '\x08';
+    ident("Font.Charset", "DEFAULT_CHARSET");
+    ident("Font.Color", "clWindowText");
+    int8("Font.Height", -11);
+    e += shortString("Font.Name") + '\x06' + shortString("Tahoma");
+    e += shortString("Font.Style") + '\x0B' + shortString("fsBold") + '\0';
+    ident("Kind", "skTitle");
+    e += shortString("Masked") + '\x09';
+    e += shortString("Left") + '\x03' + std::string("\x2C\x01", 2);
+    int8("Top", -5);
+    e += shortString("Height") + '\x04' + le32(70000);
+    int8("Width", 7);
+    int8("MarginLeft", 0);
+    e += shortString("MarginRight") + '\x03' + std::string("\xC8\x00", 2); // 200: two bytes
+    int8("MarginTop", 0);
+    int8("MarginBottom", 0);
+    ident("TextAlign", "taCenter");
+    ident("TextEffect", "teShadow");
+    int8("TextMarginLeft", 0);
+    int8("TextMarginRight", 0);
+    int8("TextMarginTop", 3);
+    e += shortString("Objects") + '\x0A' + le32(4) + le32(0xF0000);
+    e += std::string(2, '\0'); // end of properties, no children
+    EXPECT_EQ(bytesOf(SkinObjectToBinary(object)), e);
+
+    // A child travels in Objects as a binary record: class name, size, stream.
+    auto* child = new TSeSkinObject(&object);
+    child->SetName("Inner");
+    const std::string inner = bytesOf(SkinObjectToBinary(*child));
+    EXPECT_EQ(bytesOf(WriteObjectsValue(object)),
+              le32(0xF0001) + streamString("TSeSkinObject") + le32(std::uint32_t(inner.size())) + inner);
+}
+
+TEST(SkinObjectStream, CompactRecordsHoldBmpFilesAndBinaryObjects)
+{
+    TSeSkinSource source(nullptr);
+    source.SetSkinName("Tiny");
+    auto bitmap = std::make_unique<TSeBitmap>();
+    bitmap->SetName("Two");
+    bitmap->Allocate(2, 1);
+    bitmap->ScanLine(0)[0] = 0xFFFF0000;
+    bitmap->ScanLine(0)[1] = 0xFF0000FF;
+    source.Bitmaps().Add(std::move(bitmap));
+    auto object = std::make_unique<TSeSkinObject>(nullptr);
+    object->SetName("Only");
+    const std::string binary = bytesOf(SkinObjectToBinary(*object));
+    source.AddObject(std::move(object));
+
+    TStringStream content;
+    std::unique_ptr<TSeSkinFilter> filter(SkinFilterAt(3).create());
+    filter->Source = &source;
+    filter->WriteSkin(content);
+    const std::string bytes = content.DataString();
+
+    std::string header = streamString("Tiny");
+    for (const std::string& field : {source.SkinVersion(), source.Author(), source.AuthorEMail(), source.AuthorURL()})
+        header += streamString(field);
+    ASSERT_EQ(bytes.substr(0, header.size()), header);
+    std::size_t at = header.size();
+    EXPECT_EQ(bytes.substr(at, 4), le32(1));
+    EXPECT_EQ(bytes.substr(at + 4, 7), streamString("Two"));
+    at += 11;
+    const std::uint32_t bmpSize = std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8;
+    ASSERT_EQ(bytes.substr(at + 2, 2), std::string(2, '\0'));
+    const std::string bmp = bytes.substr(at + 4, bmpSize);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(bmp.substr(2, 4), le32(bmpSize)) << "the file header counts the whole file";
+    EXPECT_EQ(bmp[28], 16) << "16 bits a pixel";
+    // Row of two 5-5-5 pixels, padded to four bytes: red, then blue.
+    EXPECT_EQ(bmp.substr(bmpSize - 4), std::string("\x00\x7C\x1F\x00", 4));
+    at += 4 + bmpSize;
+    EXPECT_EQ(bytes.substr(at), le32(1) + streamString("TSeSkinObject") + le32(std::uint32_t(binary.size())) + binary);
+}
+
+TEST(SkinObjectStream, TextFormChildrenReadFromAPlainCount)
+{
+    TSeSkinObject child(nullptr);
+    child.SetName("Knob");
+    child.SetAlign(saClient);
+    const std::string text = ObjectBinaryToText(SkinObjectToBinary(child));
+    const std::string value = le32(1) + streamString("TSeSkinObject") + streamString(text);
+    TSeSkinObject parent(nullptr);
+    ReadObjectsValue(parent, std::vector<std::uint8_t>(value.begin(), value.end()));
+    ASSERT_EQ(parent.ChildCount(), 1);
+    EXPECT_EQ(parent.Child(0)->Name(), "Knob");
+    EXPECT_EQ(parent.Child(0)->Align(), saClient);
+    // No children at all in either form.
+    TSeSkinObject empty(nullptr);
+    ReadObjectsValue(empty, std::vector<std::uint8_t>(4, 0));
+    EXPECT_EQ(empty.ChildCount(), 0);
+}
+
+TEST(SkinObjectStream, EveryFontOfALoadedTreeTakesTheDefaultCharacterSet)
+{
+    TSeSkinObject parent(nullptr);
+    parent.SetName("Parent");
+    parent.Font()->SetCharset(0); // ANSI_CHARSET
+    auto* child = new TSeTextObject(&parent);
+    child->SetName("Child");
+    child->Font()->SetCharset(204);
+    child->FontHot()->SetCharset(178);
+    child->FontDisabled()->SetCharset(0);
+    for (bool textForm : {false, true}) {
+        TMemoryStream record;
+        WriteObjectRecord(record, parent, textForm);
+        ASSERT_NE(ObjectBinaryToText(SkinObjectToBinary(*child)).find("RUSSIAN_CHARSET"), std::string::npos);
+        record.SetPosition(0);
+        std::unique_ptr<TSeSkinObject> read(ReadObjectRecord(record, nullptr, textForm));
+        std::vector<TFont*> fonts;
+        read->CollectFonts(fonts);
+        read->Child(0)->CollectFonts(fonts);
+        ASSERT_EQ(fonts.size(), 6u);
+        for (TFont* font : fonts)
+            EXPECT_EQ(font->Charset(), 1) << textForm;
+    }
 }

@@ -8,7 +8,9 @@
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinObject.h"
+#include "skin/engine/SeSkinClasses.h"
 #include "skin/engine/SeSystemButtons.h"
+#include "ui/component/Exception.h"
 #include "ui/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -34,19 +36,6 @@ TSeSkinObject* child(TSeSkinObject* parent, const char* name, TSeAlign align, in
     c->ArrangeIn(RECT{0, 0, w, h});
     return c;
 }
-
-// A skin bitmap as drawing target, with a canvas on its DC.
-struct Target {
-    TSeBitmap bitmap;
-    TCanvas canvas;
-    Target(int w, int h, Pixel background = 0xFF101010)
-    {
-        bitmap.Allocate(w, h);
-        bitmap.Fill(background);
-        canvas.SetHandle(bitmap.DC());
-    }
-    ~Target() { canvas.SetHandle(nullptr); }
-};
 
 struct SkinObjects : ::testing::Test {
     TSeBitmapList bitmaps;
@@ -136,6 +125,21 @@ TEST_F(SkinObjects, CaptionButtonsFollowStateAndBorderIcons)
     EXPECT_FALSE(restore->Visible());
     form->ApplyState(SeStateMaximized);
     EXPECT_FALSE(restore->Visible());
+
+    // Pointer and focus codes leave a caption button's visibility alone;
+    // only a missing border icon still hides it.
+    fake.icons.Include(kbiMaximize);
+    form->ApplyState(SeStateNormal);
+    ASSERT_FALSE(restore->Visible());
+    for (int code : {1, 5, 6, 7, 8}) {
+        form->ApplyState(std::uint8_t(code));
+        EXPECT_FALSE(restore->Visible()) << code;
+        EXPECT_TRUE(FindObject(form.get(), "MaxButton")->Visible()) << code;
+        EXPECT_EQ(int(restore->State()), code);
+    }
+    fake.icons.Exclude(kbiMaximize);
+    form->ApplyState(SeStateHot);
+    EXPECT_FALSE(FindObject(form.get(), "MaxButton")->Visible());
 
     auto* close = static_cast<TSeSystemButton*>(FindObject(form.get(), "CloseButton"));
     const int before = ObjectChangedCount(hwnd);
@@ -258,6 +262,25 @@ TEST_F(SkinObjects, CloneIsADeepEqualCopy)
     ASSERT_NE(glyph, nullptr);
     EXPECT_EQ(static_cast<TSeButtonObject*>(glyph)->Bitmap()->Image(), bitmaps.Items(0));
     EXPECT_NE(glyph, FindObject(FindObject(form.get(), "CloseButton"), "Glyph"));
+}
+
+TEST_F(SkinObjects, CloneOnlyBetweenLikeClasses)
+{
+    // A bitmap object's setters on a plain object would write past it.
+    TSeBitmapObject picture(nullptr);
+    picture.SetName("Hint");
+    picture.Bitmap()->SetName("Parts");
+    TSeSkinObject plain(nullptr);
+    plain.SetName("Plain");
+    EXPECT_THROW(plain.CloneFrom(picture), EInvalidOperation);
+    EXPECT_EQ(plain.Name(), "Plain");
+    TSeBitmapObject fromPlain(nullptr);
+    EXPECT_THROW(fromPlain.CloneFrom(plain), EInvalidOperation);
+
+    // A copy made through the class table takes any class, whole.
+    std::unique_ptr<TSeSkinObject> copy(CloneSkinObject(picture, nullptr));
+    ASSERT_NE(dynamic_cast<TSeBitmapObject*>(copy.get()), nullptr);
+    EXPECT_EQ(SkinObjectToBinary(*copy), SkinObjectToBinary(picture));
 }
 
 TEST_F(SkinObjects, HueChangeTurnsColoursAndKeepsNone)

@@ -4,6 +4,7 @@
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinFilter.h"
+#include "skin/engine/SeSkinFolder.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeStreamIo.h"
@@ -289,4 +290,27 @@ TEST(SkinSource, HueShiftsAreRelativeToTheLastApplied)
     EXPECT_EQ(source.Bitmaps().Items(0)->ScanLine(8)[8], HueShiftPixel(HueShiftPixel(before, 40), 10));
     // Key pixels (alpha 0) are left alone.
     EXPECT_EQ(source.Bitmaps().Items(0)->ScanLine(0)[63], SeKeyValue);
+}
+
+TEST(SkinSource, EveryWriterSavesTheSkinWhileItIsBeingReplaced)
+{
+    // Lookups yield nothing while Replacing; saving must still see the
+    // objects it holds.
+    TSeSkinSource source(nullptr);
+    fillTestSkin(source);
+    for (int format = 0; format < 4; ++format) {
+        SCOPED_TRACE(SkinFilterAt(format).fileExtension);
+        const std::string settled = writeWith(SkinFilterAt(format), source);
+        source.SetReplacing(true);
+        EXPECT_EQ(writeWith(SkinFilterAt(format), source), settled);
+        source.SetReplacing(false);
+    }
+    source.SetReplacing(true);
+    const std::string folder = OutputPath("replacing-folder");
+    std::filesystem::remove_all(folder);
+    WriteSkinFolder(source, folder);
+    source.SetReplacing(false);
+    TSeSkinSource copy(nullptr);
+    ReadSkinFolder(copy, folder);
+    EXPECT_EQ(copy.Count(), 2);
 }

@@ -2,13 +2,14 @@
 // A small skin built in code for the engine tests, and a fake form window
 // that answers SEM_GETSKINFORM like the form-skinning component will.
 
+#include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeSkinTypes.h"
+#include "ui/graphics/Canvas.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class TSeBitmap;
 class TSeBitmapList;
 class TSeSkinObject;
 
@@ -21,6 +22,19 @@ constexpr RECT PressedRect{32, 0, 48, 16};
 constexpr RECT GlyphRect{48, 0, 61, 13};
 
 std::unique_ptr<TSeBitmap> MakePartsBitmap();
+
+// A skin bitmap as drawing target, with a canvas on its DC.
+struct Target {
+    TSeBitmap bitmap;
+    TCanvas canvas;
+    Target(int w, int h, Pixel background = 0xFF101010)
+    {
+        bitmap.Allocate(w, h);
+        bitmap.Fill(background);
+        canvas.SetHandle(bitmap.DC());
+    }
+    ~Target() { canvas.SetHandle(nullptr); }
+};
 // "Form" with the geometry the frame code relies on: 375 x 247, Caption
 // saTop 29 high (CaptionLeft, CaptionRight, Title, ButtonContainer with
 // four caption buttons), Left, Right, Bottom and Client.

@@ -54,8 +54,8 @@ void PrintSkinInfo(const TSeSkinSource& source, std::ostream& out)
 
     int total = 0;
     for (int i = 0; i < source.Count(); ++i)
-        total += countObjects(*source.Objects(i));
+        total += countObjects(source.StoredObject(i));
     out << "\nObjects: " << source.Count() << " top-level, " << total << " in all\n";
     for (int i = 0; i < source.Count(); ++i)
-        printTree(*source.Objects(i), 0, out);
+        printTree(source.StoredObject(i), 0, out);
 }
