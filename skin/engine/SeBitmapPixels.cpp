@@ -20,12 +20,6 @@
 
 namespace {
 
-void blendRow(Pixel* out, const Pixel* in, int count)
-{
-    for (int i = 0; i < count; ++i)
-        out[i] = BlendPixel(in[i], out[i]);
-}
-
 void copyRowOpaque(Pixel* out, const Pixel* in, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -57,7 +51,7 @@ void TSeBitmap::PutInto(TSeBitmap& target, int x, int y, const RECT& source) con
         return;
     if (useAlpha_) {
         for (int row = 0; row < h; ++row)
-            blendRow(target.ScanLine(dy + row) + dx, ScanLine(sy + row) + sx, w);
+            BlendRowSourceAlpha(target.ScanLine(dy + row) + dx, ScanLine(sy + row) + sx, w);
     } else {
         for (int row = 0; row < h; ++row)
             std::memcpy(target.ScanLine(dy + row) + dx, ScanLine(sy + row) + sx, std::size_t(w) * 4);
@@ -90,7 +84,7 @@ void TSeBitmap::StretchTo(TSeBitmap& target, const RECT& dest, const RECT& sourc
         }
     };
     if (useAlpha_)
-        stretchRows([](Pixel& d, Pixel s) { d = BlendPixel(s, d); });
+        stretchRows([](Pixel& d, Pixel s) { d = BlendPixel(s, d, s >> 24); });
     else
         stretchRows([](Pixel& d, Pixel s) { d = s; });
 }
@@ -113,7 +107,7 @@ void TSeBitmap::MergeUnder(const TSeBitmap& source, int x, int y, const RECT& so
             if (a == 0)
                 d = in[col];
             else if (a < 255)
-                d = BlendPixel(d, in[col]);
+                d = BlendPixel(d, in[col], d >> 24);
         }
     }
 }
@@ -128,7 +122,7 @@ void TSeBitmap::FillRect(const RECT& r, Pixel value)
         Pixel* row = ScanLine(y);
         if (useAlpha_)
             for (int x = x0; x < x1; ++x)
-                row[x] = BlendPixel(value, row[x]);
+                row[x] = BlendPixel(value, row[x], value >> 24);
         else
             std::fill(row + x0, row + x1, value);
     }

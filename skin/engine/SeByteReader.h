@@ -1,9 +1,9 @@
 #pragma once
 // Reading skin content straight out of memory: little-endian integers,
 // length-prefixed strings and raw blocks from a byte range, every count
-// checked against the bytes left, with the same errors as the stream
-// readers of SeStreamIo. Loading a skin parses its inflated bytes in place
-// instead of copying them through memory streams.
+// checked against the bytes left. Every skin reader is built on it; a
+// stream is read through TSeStreamBytes. Loading a skin parses its
+// inflated bytes in place instead of copying them through memory streams.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +21,8 @@ public:
     std::size_t Position() const { return position_; }
     bool AtEnd() const { return position_ == size_; }
 
-    // Raises EReadError as RequireBytes does.
+    // Raises EReadError "Corrupt skin stream: <what> of <count> bytes, but
+    // only <left> bytes left" when fewer than `count` remain or it is negative.
     void Require(std::int64_t count, const char* what) const;
     // Raises EReadError "Stream read error" when fewer than four bytes remain.
     std::int32_t ReadInt32();

@@ -1,8 +1,10 @@
 #pragma once
-// Pixel rules every skin drawing path shares: the transparent key, the alpha
-// blend and the hue shift. Pixels are 0xAARRGGBB.
+// Pixel rules every skin drawing path shares: the transparent key and the
+// hue shift. Pixels are 0xAARRGGBB; the alpha blend is the platform's
+// (BlendPixel in RasterKernels.h, weighted by the source's alpha).
 
 #include "platform/WinTypes.h"
+#include "platform/gdi/raster/RasterKernels.h"
 
 constexpr Pixel SeKeyValue = 0x007F007F;
 constexpr COLORREF SeKeyColorRef = RGB(127, 0, 127);
@@ -35,23 +37,6 @@ inline Pixel KeyedPixel(Pixel p, std::uint32_t red, std::uint32_t green, std::ui
 // what machines without SSE2 run; both give the same pixels.
 void CopyKeyedPixels(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour);
 void CopyKeyedPixelsPortable(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour);
-
-// s over d with s's alpha; all four bytes blend, the red/blue and the
-// green/alpha pairs in parallel.
-inline Pixel BlendPixel(Pixel s, Pixel d)
-{
-    const std::uint32_t a = s >> 24;
-    if (a == 255)
-        return s;
-    if (a == 0)
-        return d;
-    const std::uint32_t na = 255 - a;
-    const std::uint32_t rb = (((s & 0x00FF00FF) * a + 0x00800080) >> 8 & 0x00FF00FF) +
-                             (((d & 0x00FF00FF) * na + 0x00800080) >> 8 & 0x00FF00FF);
-    const std::uint32_t ga = ((((s >> 8) & 0x00FF00FF) * a + 0x00800080) >> 8 & 0x00FF00FF) +
-                             ((((d >> 8) & 0x00FF00FF) * na + 0x00800080) >> 8 & 0x00FF00FF);
-    return rb | (ga << 8);
-}
 
 // The hue of `colour` (a 0x00BBGGRR colour reference) turned by `delta`
 // 255ths of the colour circle; the result is opaque in the sense that only

@@ -1,7 +1,7 @@
 #pragma once
-// Little-endian integers and length-prefixed strings on streams, with every
-// count checked against the bytes the stream still holds, so a corrupt
-// count raises instead of allocating or reading past the end.
+// Little-endian integers and length-prefixed strings written to streams.
+// Reading goes through TSeByteReader (SeByteReader.h), which checks every
+// count against the bytes that are there.
 
 #include <cstdint>
 #include <string>
@@ -10,12 +10,7 @@ class TStream;
 
 // Size minus position.
 std::int64_t BytesLeft(TStream& stream);
-// Raises EReadError naming `what` when fewer than `count` bytes remain or
-// `count` is negative.
-void RequireBytes(TStream& stream, std::int64_t count, const char* what);
 
-std::int32_t ReadInt32(TStream& stream);
 void WriteInt32(TStream& stream, std::int32_t value);
 // int32 byte count, then the bytes.
-std::string ReadStreamString(TStream& stream);
 void WriteStreamString(TStream& stream, const std::string& text);

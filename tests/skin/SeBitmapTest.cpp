@@ -178,7 +178,7 @@ TEST(SeBitmap, KeyOutAndBlendFollowTheirRules)
             const unsigned c = a == 255 ? sc : a == 0 ? dc : (a * sc + 128) / 256 + ((255 - a) * dc + 128) / 256;
             expected |= Pixel(c) << shift;
         }
-        ASSERT_EQ(BlendPixel(s, d), expected) << std::hex << s << " over " << d;
+        ASSERT_EQ(BlendPixel(s, d, s >> 24), expected) << std::hex << s << " over " << d;
     }
 }
 
@@ -310,7 +310,7 @@ TEST(SeBitmap, CopiesBetweenBitmapsClipAndBlend)
     source.SetUseAlpha(true);
     target.Fill(0xFF0000FF);
     source.PutInto(target, -1, -1, RECT{0, 0, 4, 4});
-    EXPECT_EQ(target.Pixels(2, 2), BlendPixel(0x80FF0000, 0xFF0000FF));
+    EXPECT_EQ(target.Pixels(2, 2), BlendPixel(0x80FF0000, 0xFF0000FF, 0x80));
 
     TSeBitmap under;
     under.Allocate(3, 1);
@@ -322,7 +322,7 @@ TEST(SeBitmap, CopiesBetweenBitmapsClipAndBlend)
     back.Fill(0xFF0000FF);
     under.MergeUnder(back, 0, 0, RECT{0, 0, 3, 1});
     EXPECT_EQ(under.Pixels(0, 0), 0xFF0000FFu);
-    EXPECT_EQ(under.Pixels(1, 0), BlendPixel(0x80FFFFFF, 0xFF0000FF));
+    EXPECT_EQ(under.Pixels(1, 0), BlendPixel(0x80FFFFFF, 0xFF0000FF, 0x80));
     EXPECT_EQ(under.Pixels(2, 0), 0xFF00FF00u);
 
     target.FillRect(RECT{-5, -5, 1, 1}, Red);
