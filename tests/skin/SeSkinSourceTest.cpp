@@ -44,23 +44,6 @@ void fillTinySkin(TSeSkinSource& source)
     source.AddObject(std::move(button));
 }
 
-std::string writeWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source)
-{
-    TStringStream stream;
-    std::unique_ptr<TSeSkinFilter> filter(filterClass.create());
-    filter->Source = &source;
-    filter->StreamOut(stream);
-    return stream.DataString();
-}
-
-void readWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source, const std::string& bytes)
-{
-    TStringStream stream(bytes);
-    std::unique_ptr<TSeSkinFilter> filter(filterClass.create());
-    filter->Source = &source;
-    filter->StreamIn(stream);
-}
-
 // Header strings, then the bitmap records given, then no objects.
 std::string plainContent(const std::string& bitmapRecords, int bitmapCount)
 {
@@ -96,14 +79,14 @@ TEST(SkinFilters, EveryFormatRoundTripsToIdenticalBytes)
         SCOPED_TRACE(SkinFilterAt(i).fileExtension);
         TSeSkinSource original(nullptr);
         fillTestSkin(original);
-        const std::string first = writeWith(SkinFilterAt(i), original);
+        const std::string first = WriteSkinWith(SkinFilterAt(i), original);
         TSeSkinSource copy(nullptr);
-        readWith(SkinFilterAt(i), copy, first);
+        ReadSkinWith(SkinFilterAt(i), copy, first);
         EXPECT_EQ(copy.SkinName(), "Graphite Test");
         ASSERT_EQ(copy.Count(), 2);
         ASSERT_EQ(copy.Bitmaps().Count(), 1);
         EXPECT_EQ(copy.Objects(0)->ChildCount(), original.Objects(0)->ChildCount());
-        EXPECT_EQ(writeWith(SkinFilterAt(i), copy), first);
+        EXPECT_EQ(WriteSkinWith(SkinFilterAt(i), copy), first);
     }
 }
 
@@ -111,9 +94,9 @@ TEST(SkinFilters, CompressedFormatsCarryTheTagAndTheirZlibLevel)
 {
     TSeSkinSource source(nullptr);
     fillTestSkin(source);
-    const std::string plain = writeWith(SkinFilterAt(0), source);
-    const std::string fast = writeWith(SkinFilterAt(1), source);
-    const std::string best = writeWith(SkinFilterAt(2), source);
+    const std::string plain = WriteSkinWith(SkinFilterAt(0), source);
+    const std::string fast = WriteSkinWith(SkinFilterAt(1), source);
+    const std::string best = WriteSkinWith(SkinFilterAt(2), source);
     EXPECT_EQ(plain.substr(0, 4), std::string("\x0D\0\0\0", 4)); // "Graphite Test"
     EXPECT_EQ(fast.substr(0, 6), std::string("QFLZ\x78\x01"));
     EXPECT_EQ(best.substr(0, 6), std::string("QFLZ\x78\xDA"));
@@ -121,7 +104,7 @@ TEST(SkinFilters, CompressedFormatsCarryTheTagAndTheirZlibLevel)
     std::string retagged = fast;
     retagged.replace(0, 4, "ABCD");
     TSeSkinSource copy(nullptr);
-    readWith(SkinFilterAt(1), copy, retagged);
+    ReadSkinWith(SkinFilterAt(1), copy, retagged);
     EXPECT_EQ(copy.Count(), 2);
 }
 
@@ -135,7 +118,7 @@ TEST(SkinFilters, PlainContentKeysOutPixelsNearMagentaOnly)
     const unsigned char pixels[8] = {252, 4, 250, 255, 255, 0, 249, 255};
     record.WriteBuffer(pixels, 8);
     TSeSkinSource source(nullptr);
-    readWith(SkinFilterAt(0), source,
+    ReadSkinWith(SkinFilterAt(0), source,
              plainContent(std::string(reinterpret_cast<const char*>(record.Memory()), 24), 1));
     ASSERT_EQ(source.Bitmaps().Count(), 1);
     const TSeBitmap& bitmap = *source.Bitmaps().Items(0);
@@ -150,7 +133,7 @@ TEST(SkinFilters, CompactContentTurnsNearKeyPixelsIntoTheKey)
     // A pixel close to the key but not on it: 16 bits bring it back near.
     source.Bitmaps().Items(0)->ScanLine(1)[3] = 0xFF7C027C;
     TSeSkinSource copy(nullptr);
-    readWith(SkinFilterAt(3), copy, writeWith(SkinFilterAt(3), source));
+    ReadSkinWith(SkinFilterAt(3), copy, WriteSkinWith(SkinFilterAt(3), source));
     const TSeBitmap& bitmap = *copy.Bitmaps().Items(0);
     EXPECT_EQ(bitmap.ScanLine(0)[0], SeKeyValue);
     EXPECT_EQ(bitmap.ScanLine(1)[3], SeKeyValue);
@@ -173,24 +156,24 @@ TEST(SkinFilters, CorruptCountsAndSizesRaiseWithoutAllocating)
     };
     for (const std::string& bytes : cases) {
         TSeSkinSource source(nullptr);
-        EXPECT_THROW(readWith(SkinFilterAt(0), source, bytes), EReadError);
+        EXPECT_THROW(ReadSkinWith(SkinFilterAt(0), source, bytes), EReadError);
     }
     TSeSkinSource source(nullptr);
-    EXPECT_THROW(readWith(SkinFilterAt(1), source, "QFLZ" + std::string(20, '\x55')), EReadError);
-    EXPECT_THROW(readWith(SkinFilterAt(1), source, "QF"), EReadError);
+    EXPECT_THROW(ReadSkinWith(SkinFilterAt(1), source, "QFLZ" + std::string(20, '\x55')), EReadError);
+    EXPECT_THROW(ReadSkinWith(SkinFilterAt(1), source, "QF"), EReadError);
 }
 
 TEST(SkinFilters, UnknownObjectClassStopsTheLoadNamingTheClass)
 {
     TSeSkinSource source(nullptr);
     fillTinySkin(source);
-    std::string bytes = writeWith(SkinFilterAt(0), source);
+    std::string bytes = WriteSkinWith(SkinFilterAt(0), source);
     const std::size_t at = bytes.find("TSeSkinObject");
     ASSERT_NE(at, std::string::npos);
     bytes.replace(at, 13, "TSeSkinObjecX");
     TSeSkinSource copy(nullptr);
     try {
-        readWith(SkinFilterAt(0), copy, bytes);
+        ReadSkinWith(SkinFilterAt(0), copy, bytes);
         FAIL() << "no error";
     } catch (const EReadError& error) {
         EXPECT_NE(std::string(error.what()).find("TSeSkinObjecX"), std::string::npos) << error.what();
@@ -203,7 +186,7 @@ TEST(SkinSource, TruncationAtEveryByteRaisesAndKeepsThePreviousSkin)
     fillTinySkin(tiny);
     for (int format : {0, 1, 3}) {
         SCOPED_TRACE(SkinFilterAt(format).fileExtension);
-        const std::string whole = writeWith(SkinFilterAt(format), tiny);
+        const std::string whole = WriteSkinWith(SkinFilterAt(format), tiny);
         TSeSkinSource source(nullptr);
         fillTestSkin(source);
         for (std::size_t cut = 0; cut < whole.size(); ++cut) {
@@ -300,9 +283,9 @@ TEST(SkinSource, EveryWriterSavesTheSkinWhileItIsBeingReplaced)
     fillTestSkin(source);
     for (int format = 0; format < 4; ++format) {
         SCOPED_TRACE(SkinFilterAt(format).fileExtension);
-        const std::string settled = writeWith(SkinFilterAt(format), source);
+        const std::string settled = WriteSkinWith(SkinFilterAt(format), source);
         source.SetReplacing(true);
-        EXPECT_EQ(writeWith(SkinFilterAt(format), source), settled);
+        EXPECT_EQ(WriteSkinWith(SkinFilterAt(format), source), settled);
         source.SetReplacing(false);
     }
     source.SetReplacing(true);

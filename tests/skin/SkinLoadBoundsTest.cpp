@@ -61,25 +61,6 @@ std::uint64_t allocatedBy(F run)
     return countedBytes;
 }
 
-std::string writeWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source)
-{
-    TStringStream stream;
-    std::unique_ptr<TSeSkinFilter> filter(filterClass.create());
-    filter->Source = &source;
-    filter->StreamOut(stream);
-    return stream.DataString();
-}
-
-void readWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source, const std::string& bytes,
-              std::int64_t maxPixelBytes = MaxSkinContentBytes)
-{
-    TStringStream stream(bytes);
-    std::unique_ptr<TSeSkinFilter> filter(filterClass.create());
-    filter->Source = &source;
-    filter->MaxPixelBytes = maxPixelBytes;
-    filter->StreamIn(stream);
-}
-
 void writeFile(const std::string& path, const std::string& bytes)
 {
     TFileStream out(path, fmCreate);
@@ -157,9 +138,9 @@ TEST(SkinLoadBounds, NestedObjectsAreReadWhereTheyLieNotCopiedAtEveryLevel)
 
     for (int format : {0, 3}) {
         SCOPED_TRACE(SkinFilterAt(format).fileExtension);
-        const std::string file = writeWith(SkinFilterAt(format), source);
+        const std::string file = WriteSkinWith(SkinFilterAt(format), source);
         TSeSkinSource copy(nullptr);
-        const std::uint64_t bytes = allocatedBy([&] { readWith(SkinFilterAt(format), copy, file); });
+        const std::uint64_t bytes = allocatedBy([&] { ReadSkinWith(SkinFilterAt(format), copy, file); });
         ASSERT_EQ(copy.Count(), 1);
         auto* read = dynamic_cast<TSeLinkSkinObject*>(FindObject(copy.Objects(0), "Leaf"));
         ASSERT_NE(read, nullptr);
@@ -177,7 +158,7 @@ TEST(SkinLoadBounds, CompactBitmapsStayWithinThePixelBudget)
     const std::string bytes = msknFile(compactContent({big}));
     TSeSkinSource source(nullptr);
     try {
-        readWith(SkinFilterAt(3), source, bytes, std::int64_t(16) << 20);
+        ReadSkinWith(SkinFilterAt(3), source, bytes, std::int64_t(16) << 20);
         FAIL() << "a skin over its pixel budget loaded";
     } catch (const EReadError& error) {
         EXPECT_NE(std::string(error.what()).find("Bits0"), std::string::npos) << error.what();
@@ -187,7 +168,7 @@ TEST(SkinLoadBounds, CompactBitmapsStayWithinThePixelBudget)
     // and its pixels copied once into the bitmap.
     TSeSkinSource fresh(nullptr);
     const std::uint64_t allocated =
-        allocatedBy([&] { readWith(SkinFilterAt(3), fresh, bytes, std::int64_t(64) << 20); });
+        allocatedBy([&] { ReadSkinWith(SkinFilterAt(3), fresh, bytes, std::int64_t(64) << 20); });
     ASSERT_EQ(fresh.Bitmaps().Count(), 1);
     EXPECT_EQ(fresh.Bitmaps().Items(0)->Width(), 4096);
     EXPECT_LT(allocated, std::uint64_t(2 * 32 + 3) << 20);
@@ -220,9 +201,9 @@ TEST(SkinLoadBounds, BitmapsWiderThan32767SaveAndLoadInEveryFormat)
             bitmap->Fill(0xFF204060);
             source.Bitmaps().Add(std::move(bitmap));
         }
-        const std::string file = writeWith(SkinFilterAt(format), source);
+        const std::string file = WriteSkinWith(SkinFilterAt(format), source);
         TSeSkinSource copy(nullptr);
-        ASSERT_NO_THROW(readWith(SkinFilterAt(format), copy, file));
+        ASSERT_NO_THROW(ReadSkinWith(SkinFilterAt(format), copy, file));
         ASSERT_EQ(copy.Bitmaps().Count(), 2);
         EXPECT_EQ(copy.Bitmaps().Items(0)->Width(), 40000);
         EXPECT_EQ(copy.Bitmaps().Items(1)->Height(), 33000);

@@ -7,8 +7,11 @@
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeBitmapObjects.h"
 #include "skin/engine/SePixels.h"
+#include "skin/engine/SeSkinFilter.h"
 #include "skin/engine/SeSkinObject.h"
+#include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeSystemButtons.h"
+#include "ui/component/Stream.h"
 #include "ui/graphics/Font.h"
 
 #include <filesystem>
@@ -212,6 +215,25 @@ std::string OutputPath(const std::string& fileName)
 {
     std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
     return std::string(BRIO_TEST_OUTPUT_DIR) + "/" + fileName;
+}
+
+std::string WriteSkinWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source)
+{
+    TStringStream stream;
+    std::unique_ptr<TSeSkinFilter> filter(filterClass.create());
+    filter->Source = &source;
+    filter->StreamOut(stream);
+    return stream.DataString();
+}
+
+void ReadSkinWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source, const std::string& bytes,
+                  std::int64_t maxPixelBytes)
+{
+    TStringStream stream(bytes);
+    std::unique_ptr<TSeSkinFilter> filter(filterClass.create());
+    filter->Source = &source;
+    filter->MaxPixelBytes = maxPixelBytes;
+    filter->StreamIn(stream);
 }
 
 } // namespace skintest

@@ -6,11 +6,14 @@
 #include "skin/engine/SeSkinTypes.h"
 #include "ui/graphics/Canvas.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 class TSeBitmapList;
+struct TSeSkinFilterClass;
+class TSeSkinSource;
 class TSeSkinObject;
 
 namespace skintest {
@@ -66,5 +69,10 @@ int ObjectChangedCount(HWND hwnd);
 void DestroyFormWindow(HWND hwnd);
 
 std::string OutputPath(const std::string& fileName);
+
+// A whole skin file written and read by one filter, through memory.
+std::string WriteSkinWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source);
+void ReadSkinWith(const TSeSkinFilterClass& filterClass, TSeSkinSource& source, const std::string& bytes,
+                  std::int64_t maxPixelBytes = std::int64_t(512) << 20);
 
 } // namespace skintest
