@@ -3,9 +3,12 @@
 #include "audio/AudioDevice.h"
 #include "audio/AudioWorker.h"
 #include "audio/Mixer.h"
+#include "audio/PulseOutput.h"
 #include "audio/Sound.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 
@@ -32,6 +35,9 @@ struct AudioEngine::Impl {
     std::unique_ptr<Mixer> mixer;
     std::unique_ptr<AudioWorker> worker;
     AudioDevice device;
+    PulseOutput server;
+    std::atomic<bool> served{false}; // the sound server plays, not SDL
+    unsigned seenGeneration = 0;
 
     mutable std::mutex lock; // the key table and the settings below; never taken by the audio thread
     KeyEntry keys[KeyCount];
@@ -119,6 +125,18 @@ struct AudioEngine::Impl {
         notify(out);
     }
 
+    // The service thread, every few milliseconds: news of the output reaches the host.
+    void tick()
+    {
+        if (!served)
+            return;
+        const unsigned generation = server.statusGeneration();
+        if (generation == seenGeneration)
+            return;
+        seenGeneration = generation;
+        notify({AudioEventKind::DeviceChanged, 0, 0});
+    }
+
     void requestLoad(int key)
     {
         if (worker)
@@ -138,7 +156,23 @@ bool AudioEngine::start(const EngineOptions& options)
     int rate = options.sampleRate > 0 ? options.sampleRate : 48000;
     bool silent = false;
     DeviceStatus status;
-    if (options.output == OutputKind::Pulled) {
+    OutputKind kind = options.output;
+    if (kind == OutputKind::Auto && std::getenv("SDL_AUDIODRIVER"))
+        kind = OutputKind::Sdl;
+    if (kind == OutputKind::Auto || kind == OutputKind::SoundServer) {
+        d.served = d.server.open(options.server, options.device, rate);
+        if (d.served) {
+            rate = d.server.sampleRate();
+            status = d.server.status();
+        } else if (kind == OutputKind::SoundServer) {
+            status = d.server.status();
+            status.sampleRate = rate;
+            silent = true;
+        }
+    }
+    if (d.served || silent) {
+        // decided above
+    } else if (kind == OutputKind::Pulled) {
         status.state = DeviceState::Pulled;
         status.driver = "pulled";
         status.sampleRate = rate;
@@ -158,6 +192,7 @@ bool AudioEngine::start(const EngineOptions& options)
         d.loaded(job, sound, error);
     };
     hooks.mixerEvent = [&d](const MixerEvent& event) { d.mixerEvent(event); };
+    hooks.tick = [&d] { d.tick(); };
     d.worker = std::make_unique<AudioWorker>(
         *d.mixer, SoundLoadLimits{options.streamAfterSeconds, options.streamHeadSeconds}, std::move(hooks));
     {
@@ -179,7 +214,10 @@ bool AudioEngine::start(const EngineOptions& options)
         }
     }
     d.worker->start(silent);
-    if (status.state == DeviceState::Playing)
+    if (d.served)
+        d.server.start([](void* mixer, float* out, int frames) { static_cast<Mixer*>(mixer)->render(out, frames); },
+                       d.mixer.get());
+    else if (status.state == DeviceState::Playing)
         d.device.start([](void* mixer, float* out, int frames) { static_cast<Mixer*>(mixer)->render(out, frames); },
                        d.mixer.get());
     return !silent;
@@ -189,6 +227,8 @@ void AudioEngine::shutdown()
 {
     Impl& d = *impl_;
     d.device.close();
+    d.server.close();
+    d.served = false;
     if (d.worker)
         d.worker->stop();
     d.worker.reset();
@@ -325,8 +365,22 @@ KeyState AudioEngine::keyState(int key) const
 
 DeviceStatus AudioEngine::deviceStatus() const
 {
+    if (impl_->served)
+        return impl_->server.status();
     std::lock_guard<std::mutex> guard(impl_->lock);
     return impl_->status;
+}
+
+void AudioEngine::setOutputDevice(const std::string& name)
+{
+    impl_->options.device = name;
+    if (impl_->served)
+        impl_->server.setDevice(name);
+}
+
+std::vector<std::pair<std::string, std::string>> AudioEngine::outputDevices() const
+{
+    return impl_->served ? impl_->server.devices() : std::vector<std::pair<std::string, std::string>>{};
 }
 
 int AudioEngine::sampleRate() const

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace audio {
 
@@ -22,7 +24,8 @@ public:
     AudioEngine(const AudioEngine&) = delete;
     AudioEngine& operator=(const AudioEngine&) = delete;
 
-    // Opens the output (or prepares the pulled one) and starts the threads.
+    // Opens the output (the sound server, else SDL's device, or prepares the
+    // pulled one) and starts the threads.
     // False when no device could be opened: the engine then runs silent,
     // keys still play and end on time, and deviceStatus() says why.
     bool start(const EngineOptions& options = {});
@@ -43,7 +46,13 @@ public:
     void setSoundSwitch(bool on);
 
     KeyState keyState(int key) const;
+    // The output now: device, buffer, underruns, and any lasting problem.
     DeviceStatus deviceStatus() const;
+    // The sound server's sink to play on (empty: its default). Kept for the
+    // next start too; a sink that is not there yet is used when it appears.
+    void setOutputDevice(const std::string& name);
+    // The sound server's sinks as name and description; empty without a server.
+    std::vector<std::pair<std::string, std::string>> outputDevices() const;
     int sampleRate() const;
     long long underrunFrames() const;
 

@@ -23,29 +23,53 @@ struct KeyState {
     long long memoryBytes = 0; // what the decoded sound holds in memory
 };
 
-enum class OutputKind { Device, Pulled };
+// Auto: the sound server when one answers, else SDL's device. An explicit
+// SDL_AUDIODRIVER in the environment means SDL was chosen on purpose.
+enum class OutputKind { Auto, SoundServer, Sdl, Pulled };
+
+// How the sound-server stream is sized and served; the defaults are what the
+// latency benchmark found best on a loaded machine.
+struct ServerOutputOptions {
+    std::string server;          // empty: the usual lookup ($PULSE_SERVER, the session's socket)
+    std::string clientName = "Clatterbox";
+    int targetMicroseconds = 4000;  // what the server keeps queued (the latency)
+    int requestMicroseconds = 1000; // the smallest request it makes
+    bool realtime = true;           // SCHED_FIFO for the writing thread where allowed
+    // One step up after repeated underruns, back down after a quiet spell.
+    bool adaptive = true;
+    int maxMicroseconds = 40000;
+};
 
 struct EngineOptions {
-    OutputKind output = OutputKind::Device;
+    OutputKind output = OutputKind::Auto;
     // Pulled output runs at this rate; a device asks for it only when it has no preference.
     int sampleRate = 48000;
+    // SDL's period, in frames.
     int bufferFrames = 256;
+    // The sound server's sink to play on; empty: the server's default.
+    std::string device;
+    ServerOutputOptions server;
     // Files longer than this are streamed from a head of streamHeadSeconds.
     double streamAfterSeconds = 60.0;
     double streamHeadSeconds = 3.0;
 };
 
-enum class DeviceState { Stopped, Playing, Pulled, Silent };
+// Reconnecting: the sound server went away; keys go on silently until it is back.
+enum class DeviceState { Stopped, Playing, Pulled, Silent, Reconnecting };
 
 struct DeviceStatus {
     DeviceState state = DeviceState::Stopped;
-    std::string driver;
-    std::string message; // why the output is silent, when it is
+    std::string driver;   // "pulse" for the sound server, else SDL's driver
+    std::string device;   // the sink playing now (sound server only)
+    std::string message;  // a lasting problem: no output, lost server, missing device, dropouts
     int sampleRate = 0;
-    int bufferFrames = 0;
+    int bufferFrames = 0; // what is queued ahead of the device
+    long long underruns = 0; // times the device ran dry of our data
+    bool realtime = false;   // the writing thread runs at real-time priority
+    bool operator==(const DeviceStatus&) const = default;
 };
 
-enum class AudioEventKind { KeyChanged, VoiceEnded, Progress };
+enum class AudioEventKind { KeyChanged, VoiceEnded, Progress, DeviceChanged };
 
 // Delivered on the engine's worker thread, never on the audio thread.
 struct AudioEvent {

@@ -141,6 +141,8 @@ void AudioWorker::serviceLoop()
         MixerEvent event;
         while (mixer_.nextEvent(event))
             hooks_.mixerEvent(event);
+        if (hooks_.tick)
+            hooks_.tick();
         fillStreams();
     }
 }

@@ -38,6 +38,8 @@ public:
         std::function<void(const LoadJob&, const Sound* sound, const std::string& error)> loaded;
         // Service thread.
         std::function<void(const MixerEvent&)> mixerEvent;
+        // Service thread, every few milliseconds.
+        std::function<void()> tick;
     };
 
     AudioWorker(Mixer& mixer, SoundLoadLimits limits, Hooks hooks);

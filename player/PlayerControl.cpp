@@ -56,6 +56,13 @@ void TPlayerControl::SetAudioEngine(audio::AudioEngine* engine)
     Invalidate();
 }
 
+void TPlayerControl::SetOutputDevice(const std::string& name)
+{
+    engineOptions_.device = name;
+    if (engine_)
+        engine_->setOutputDevice(name);
+}
+
 void TPlayerControl::Play()
 {
     // The start-up movie and anything else that is no player interface start nothing.
@@ -153,6 +160,8 @@ void TPlayerControl::WndProc(TMessage& message)
     case WM_CREATE:
         TCustomControl::WndProc(message);
         eventTarget_->window = Handle();
+        // News the engine had while there was no window to post to.
+        refresh();
         return;
     default:
         TCustomControl::WndProc(message);

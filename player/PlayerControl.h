@@ -47,6 +47,10 @@ public:
     // one the control makes its own and opens the output device.
     void SetAudioEngine(audio::AudioEngine* engine);
     void SetEngineOptions(const audio::EngineOptions& options) { engineOptions_ = options; }
+    // The sound server's sink to play on, by name (empty: the server's
+    // default); takes effect at once when the engine runs.
+    void SetOutputDevice(const std::string& name);
+    const std::string& OutputDevice() const { return engineOptions_.device; }
     audio::AudioEngine* AudioEngine() const { return engine_; }
 
     // The running interface, null before Play or when the file failed.

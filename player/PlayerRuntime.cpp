@@ -5,6 +5,7 @@
 #include "platform/WinUserMessages.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace player {
 
@@ -132,8 +133,13 @@ StatusView PlayerRuntime::statusNow() const
     view.soundOn = soundOn_;
     view.masterVolume = masterVolume_;
     const audio::DeviceStatus device = engine_.deviceStatus();
-    if (device.state == audio::DeviceState::Silent || device.state == audio::DeviceState::Stopped)
+    if (device.state == audio::DeviceState::Silent || device.state == audio::DeviceState::Stopped) {
         view.deviceNote = "No audio device";
+    } else if (!device.message.empty()) {
+        // A lasting problem: a lost server, a missing device, repeated dropouts.
+        view.deviceNote = device.message;
+        view.deviceNote[0] = char(std::toupper(static_cast<unsigned char>(view.deviceNote[0])));
+    }
     return view;
 }
 

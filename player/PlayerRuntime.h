@@ -30,7 +30,7 @@ struct CapView {
 struct StatusView {
     bool soundOn = true;
     int masterVolume = 100;
-    std::string deviceNote; // empty while a device plays
+    std::string deviceNote; // empty while the output plays without a lasting problem
     bool operator==(const StatusView&) const = default;
 };
 

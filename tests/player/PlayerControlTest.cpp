@@ -4,8 +4,11 @@
 #include "player/PlayerControl.h"
 #include "player/PlayerRuntime.h"
 
+#include "tests/support/PrivateSoundServer.h"
 #include "tests/support/SoundFixtures.h"
 #include "tests/support/UiTestSupport.h"
+
+#include "player/OutputDeviceSetting.h"
 
 #include "audio/AudioEngine.h"
 #include "platform/images/PngIo.h"
@@ -233,6 +236,98 @@ TEST_F(PlayerControl, OnlyChangedCapsAreDrawnAgain)
     // Setting what is already shown changes nothing.
     player->SetVariable("se_vol_4", "30");
     EXPECT_FALSE(GetUpdateRect(player->Handle(), &dirty, FALSE));
+}
+
+TEST_F(PlayerControl, CapsShowTheirFilesOnceDecodedWithoutAKeyPressEvenWhenLoadedBeforeTheWindowExisted)
+{
+    // As the program starts: the interface plays and gets its files before its window is made.
+    TForm* host = makeForm("Later");
+    host->SetClientWidth(480);
+    host->SetClientHeight(240);
+    auto* late = new TPlayerControl(host);
+    late->SetParent(host);
+    late->SetBounds(0, 0, 480, 240);
+    late->SetAudioEngine(&engine);
+    late->SetMovie(PlugInFolder + "default.bpi");
+    late->Play();
+    ASSERT_NE(late->Runtime(), nullptr);
+    late->SetVariable("currentFn", tone("Gong.wav", 440));
+    late->SetVariable("currentIndex", "0");
+    late->SetVariable("currentFn", tone("Whistle.wav", 880));
+    late->SetVariable("currentIndex", "6");
+    WaitLoaded(engine, 0);
+    WaitLoaded(engine, 6);
+    pump();
+    host->Show();
+    pump();
+    for (int row : {0, 6}) {
+        EXPECT_FALSE(late->Runtime()->cap(row).loading) << "row " << row << " still reads loading";
+        EXPECT_EQ(late->Runtime()->cap(row).state, player::CapState::Assigned);
+    }
+    EXPECT_EQ(late->Runtime()->cap(0).fileName, "Gong.wav");
+    EXPECT_EQ(late->Runtime()->cap(6).fileName, "Whistle.wav");
+
+    // And with the window there, news of a decode arrives without any input.
+    late->SetVariable("currentFn", tone("Bell.wav", 660));
+    late->SetVariable("currentIndex", "9");
+    EXPECT_TRUE(late->Runtime()->cap(9).loading);
+    WaitLoaded(engine, 9);
+    EXPECT_TRUE(WaitFor([&] {
+        pump();
+        return !late->Runtime()->cap(9).loading;
+    }));
+    std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
+    backend().writeWindowPng(late->Handle(), std::string(BRIO_TEST_OUTPUT_DIR) + "/player-loaded-unpressed.png");
+    delete host;
+}
+
+TEST_F(PlayerControl, TheOutputDeviceComesFromTheSettingsAndReachesTheEngine)
+{
+    const std::string settings = FixtureFolder() + "/settings.ini";
+    std::filesystem::remove(settings);
+    EXPECT_EQ(player::ReadOutputDevice(settings), ""); // no file: the server's default
+    {
+        std::ofstream out(settings);
+        out << "[other]\nmic=1\n";
+    }
+    player::WriteOutputDevice(settings, "alsa_output.usb-headset");
+    EXPECT_EQ(player::ReadOutputDevice(settings), "alsa_output.usb-headset");
+    player->SetOutputDevice(player::ReadOutputDevice(settings));
+    EXPECT_EQ(player->OutputDevice(), "alsa_output.usb-headset");
+    std::ifstream in(settings);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("mic=1"), std::string::npos) << "other keys of the section stay";
+}
+
+TEST(PlayerStatus, ALastingOutputProblemIsShownInTheStatusLine)
+{
+    if (!PrivateSoundServer::Installed())
+        GTEST_SKIP() << "pulseaudio is not installed";
+    PrivateSoundServer server;
+    ASSERT_TRUE(server.start());
+    audio::AudioEngine engine;
+    audio::EngineOptions options;
+    options.output = audio::OutputKind::SoundServer;
+    options.server.server = server.address();
+    options.device = "headset";
+    ASSERT_TRUE(engine.start(options));
+    player::PlayerRuntime runtime(player::DefaultPlayerInterface(), engine);
+    ASSERT_TRUE(WaitFor([&] {
+        runtime.refresh();
+        return runtime.status().deviceNote.find("\"headset\" is missing") != std::string::npos;
+    }, 5000)) << runtime.status().deviceNote;
+    // Back to the default device: nothing to report.
+    engine.setOutputDevice("");
+    EXPECT_TRUE(WaitFor([&] {
+        runtime.refresh();
+        return runtime.status().deviceNote.empty();
+    }, 5000)) << runtime.status().deviceNote;
+    server.stop();
+    EXPECT_TRUE(WaitFor([&] {
+        runtime.refresh();
+        return runtime.status().deviceNote == "Sound server lost: reconnecting";
+    }, 5000)) << runtime.status().deviceNote;
+    engine.shutdown();
 }
 
 TEST_F(PlayerControl, PanelGallery)
