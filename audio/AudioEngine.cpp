@@ -216,6 +216,9 @@ bool AudioEngine::start(const EngineOptions& options)
     d.worker->start(silent);
     if (d.served)
         d.server.start([](void* mixer, float* out, int frames) { static_cast<Mixer*>(mixer)->render(out, frames); },
+                       [](void* mixer, float* out, int frames) {
+                           return static_cast<Mixer*>(mixer)->renderLead(out, frames);
+                       },
                        d.mixer.get());
     else if (status.state == DeviceState::Playing)
         d.device.start([](void* mixer, float* out, int frames) { static_cast<Mixer*>(mixer)->render(out, frames); },
@@ -282,6 +285,8 @@ void AudioEngine::play(int key)
     entry.playing = true;
     entry.state.progress = 0;
     d.post(MixerCommandKind::Play, key, 0, entry.serial);
+    if (d.served)
+        d.server.kick();
 }
 
 void AudioEngine::stop(int key)

@@ -32,9 +32,18 @@ enum class OutputKind { Auto, SoundServer, Sdl, Pulled };
 struct ServerOutputOptions {
     std::string server;          // empty: the usual lookup ($PULSE_SERVER, the session's socket)
     std::string clientName = "Clatterbox";
-    int targetMicroseconds = 4000;  // what the server keeps queued (the latency)
+    // What the server keeps queued: a safe length, since a key's sound is
+    // written into it (leadWrite) rather than queued behind it.
+    int targetMicroseconds = 20000;
     int requestMicroseconds = 1000; // the smallest request it makes
     bool realtime = true;           // SCHED_FIFO for the writing thread where allowed
+    // A key pressed writes its sound into what the server holds but has not
+    // played yet, this far past the server's read point, instead of behind it.
+    bool leadWrite = true;
+    int leadMarginMicroseconds = 1000;
+    // The server asks early and keeps its own latency at the request size,
+    // rather than spending half the target on it.
+    bool earlyRequests = true;
     // One step up after repeated underruns, back down after a quiet spell.
     bool adaptive = true;
     int maxMicroseconds = 40000;

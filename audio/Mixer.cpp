@@ -89,6 +89,35 @@ void Mixer::render(float* out, int frames) noexcept
     }
 }
 
+bool Mixer::renderLead(float* out, int frames) noexcept
+{
+    if (!out || frames <= 0)
+        return false;
+    drainCommands();
+    bool any = false;
+    for (Voice& voice : voices_) {
+        if (!voice.fresh)
+            continue;
+        voice.fresh = false;
+        if (!voice.sound || !voice.main.active)
+            continue;
+        any = true;
+        Ramp master;
+        master.jumpTo(master_.target);
+        for (int done = 0; done < frames && voice.main.active;) {
+            const int block = std::min(frames - done, BlockFrames);
+            std::memset(bus_, 0, sizeof(float) * 2 * std::size_t(block));
+            dropStaleChunks(voice);
+            mixReader(voice, voice.main, false, block);
+            ApplyGain(bus_, block, master);
+            for (int i = 0; i < block * 2; ++i)
+                out[2 * done + i] += bus_[i];
+            done += block;
+        }
+    }
+    return any;
+}
+
 void Mixer::drainCommands() noexcept
 {
     while (const MixerCommand* command = commands_.front()) {
@@ -173,6 +202,7 @@ void Mixer::play(Voice& voice, std::uint32_t serial) noexcept
         voice.tail.gain.moveTo(0.0f, rampFrames_);
     }
     voice.serial = serial;
+    voice.fresh = true;
     Reader& reader = voice.main;
     reader.active = true;
     reader.position = 0;
@@ -322,6 +352,8 @@ void Mixer::renderBlock(float* out, int frames) noexcept
         if (voice.tail.active)
             mixReader(voice, voice.tail, true, frames);
     }
+    for (Voice& voice : voices_)
+        voice.fresh = false;
     ApplyGain(bus_, frames, master_);
     limit(bus_, frames);
     std::memcpy(out, bus_, sizeof(float) * 2 * std::size_t(frames));

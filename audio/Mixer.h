@@ -64,6 +64,13 @@ public:
     // The audio thread: `frames` interleaved stereo frames into `out`.
     void render(float* out, int frames) noexcept;
 
+    // The audio thread, between renders, for an output that can replace
+    // audio it has already queued: takes the waiting commands and adds the
+    // first `frames` of every voice they started to `out` (at the master
+    // gain, without the limiter). Those voices go on from there at the next
+    // render. False when no voice started.
+    bool renderLead(float* out, int frames) noexcept;
+
     // A non-audio thread drains these.
     bool nextEvent(MixerEvent& event) { return events_.tryPop(event); }
     bool nextRetired(MixerEvent& event) { return retired_.tryPop(event); }
@@ -87,6 +94,7 @@ private:
         float keyGain = 1.0f;
         std::uint32_t serial = 0;
         bool streamDirty = false; // the ring no longer continues from the head's end
+        bool fresh = false;       // started since the last render: its lead may still be written
         bool endedPending = false;
         std::uint32_t endedSerial = 0;
     };

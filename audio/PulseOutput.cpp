@@ -7,6 +7,8 @@
 
 #include <pthread.h>
 #include <sched.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -21,6 +23,7 @@ namespace {
 
 constexpr int FrameBytes = 2 * int(sizeof(float));
 constexpr int ScratchFrames = 8192;
+constexpr int HistoryFrames = 16384; // what was written lately, by absolute frame
 constexpr int RealtimePriority = 5;
 constexpr auto ConnectTimeout = std::chrono::seconds(2);
 constexpr pa_usec_t ReconnectDelay = 500 * PA_USEC_PER_MSEC;
@@ -49,6 +52,8 @@ struct PulseOutput::Impl {
     pa_time_event* retryTimer = nullptr;
     pa_time_event* driveTimer = nullptr;
     pa_time_event* governorTimer = nullptr;
+    pa_io_event* kickEvent = nullptr;
+    std::atomic<int> kickFd{-1};
 
     // Mainloop thread (or under its lock) only.
     bool everReady = false;
@@ -60,8 +65,13 @@ struct PulseOutput::Impl {
     std::string defaultSink;
     std::string current;
     RenderFunction render = nullptr;
+    LeadFunction leadRender = nullptr;
     void* renderContext = nullptr;
     std::vector<float> scratch;
+    std::vector<float> history;     // HistoryFrames stereo frames, a ring
+    std::vector<float> leadBuffer;
+    long long written = 0;          // frames written to this stream
+    long long leads = 0;
     bool realtimeTried = false;
     std::unique_ptr<LatencyGovernor> governor;
     std::chrono::steady_clock::time_point driveStart;
@@ -231,6 +241,7 @@ struct PulseOutput::Impl {
             return;
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, std::uint32_t(rate), 2};
         stream = pa_stream_new(context, "Key sounds", &spec, nullptr);
+        written = 0;
         if (!stream) {
             retryTimer = arm(retryTimer, RecreateDelay, &Impl::OnRetry);
             return;
@@ -241,8 +252,9 @@ struct PulseOutput::Impl {
         pa_stream_set_moved_callback(stream, &Impl::OnMoved, this);
         const pa_buffer_attr attributes = bufferAttributes();
         const char* device = !wanted.empty() && hasSink(wanted) ? wanted.c_str() : nullptr;
-        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING |
-                                             PA_STREAM_AUTO_TIMING_UPDATE);
+        const auto flags =
+            pa_stream_flags_t((options.earlyRequests ? PA_STREAM_EARLY_REQUESTS : PA_STREAM_ADJUST_LATENCY) |
+                              PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
         if (pa_stream_connect_playback(stream, device, &attributes, flags, nullptr, nullptr) < 0) {
             dropStream();
             retryTimer = arm(retryTimer, RecreateDelay, &Impl::OnRetry);
@@ -302,6 +314,10 @@ struct PulseOutput::Impl {
     {
         if (!realtimeTried)
             becomeRealtime();
+        // A sound started since the last write goes into the queued audio
+        // first; rendered here, it would start behind the whole queue.
+        if (takeKicks())
+            lead();
         std::size_t left = FramesForRequest(requested, FrameBytes);
         while (left > 0) {
             void* data = nullptr;
@@ -314,10 +330,83 @@ struct PulseOutput::Impl {
             }
             const std::size_t frames = std::min(left, bytes / FrameBytes);
             render(renderContext, static_cast<float*>(data), int(frames));
+            remember(static_cast<const float*>(data), frames);
             if (pa_stream_write(stream, data, frames * FrameBytes, nullptr, 0, PA_SEEK_RELATIVE) < 0)
                 return;
             left -= frames;
         }
+    }
+
+    void remember(const float* samples, std::size_t frames)
+    {
+        for (std::size_t f = 0; f < frames; ++f) {
+            const std::size_t slot = std::size_t((written + (long long)f) % HistoryFrames) * 2;
+            history[slot] = samples[2 * f];
+            history[slot + 1] = samples[2 * f + 1];
+        }
+        written += (long long)frames;
+    }
+
+    // Where the server reads now, in frames of this stream; -1 when unknown.
+    // From its last report, moved on by the time since: the library's own
+    // interpolated clock never goes back, so a late start would leave it ahead.
+    long long readPoint() const
+    {
+        const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+        if (!timing || timing->read_index_corrupt)
+            return -1;
+        long long frames = timing->read_index / FrameBytes;
+        if (timing->playing)
+            frames += (long long)(pa_timeval_age(&timing->timestamp) * (pa_usec_t)rate / PA_USEC_PER_SEC);
+        return frames;
+    }
+
+    // A sound just started: mix its start into the audio the server holds
+    // but has not read, from a little past its read point, and write that
+    // stretch again in place.
+    void lead()
+    {
+        if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY || !leadRender || !options.leadWrite)
+            return;
+        const long long readAt = readPoint();
+        if (readAt < 0)
+            return;
+        long long start = readAt + FramesOf(options.leadMarginMicroseconds, rate);
+        start = std::max(start, written - HistoryFrames + 1);
+        if (start >= written)
+            return; // nothing queued past the margin: the next request starts it
+        const int frames = int(written - start);
+        for (int f = 0; f < frames; ++f) {
+            const std::size_t slot = std::size_t((start + f) % HistoryFrames) * 2;
+            leadBuffer[2 * std::size_t(f)] = history[slot];
+            leadBuffer[2 * std::size_t(f) + 1] = history[slot + 1];
+        }
+        if (!leadRender(renderContext, leadBuffer.data(), frames))
+            return;
+        for (int i = 0; i < frames * 2; ++i)
+            leadBuffer[std::size_t(i)] = std::clamp(leadBuffer[std::size_t(i)], -1.0f, 1.0f);
+        const long long end = written;
+        written = start;
+        remember(leadBuffer.data(), std::size_t(frames));
+        written = end;
+        // What the server has read meanwhile it drops; the rest replaces what it held.
+        pa_stream_write(stream, leadBuffer.data(), std::size_t(frames) * FrameBytes, nullptr,
+                        start * FrameBytes, PA_SEEK_ABSOLUTE);
+        ++leads;
+    }
+
+    bool takeKicks()
+    {
+        std::uint64_t count = 0;
+        const int fd = kickFd.load();
+        return fd >= 0 && ::read(fd, &count, sizeof count) == ssize_t(sizeof count) && count > 0;
+    }
+
+    static void OnKick(pa_mainloop_api*, pa_io_event*, int, pa_io_event_flags_t, void* user)
+    {
+        auto* d = static_cast<Impl*>(user);
+        if (d->takeKicks())
+            d->lead();
     }
 
     void underflow()
@@ -511,6 +600,8 @@ bool PulseOutput::open(const ServerOutputOptions& options, const std::string& de
     d.everReady = false;
     d.failed = false;
     d.scratch.assign(std::size_t(ScratchFrames) * 2, 0.0f);
+    d.history.assign(std::size_t(HistoryFrames) * 2, 0.0f);
+    d.leadBuffer.assign(std::size_t(HistoryFrames) * 2, 0.0f);
     {
         std::lock_guard<std::mutex> guard(d.statusLock);
         d.shown = DeviceStatus{};
@@ -527,6 +618,9 @@ bool PulseOutput::open(const ServerOutputOptions& options, const std::string& de
         return false;
     }
     pa_threaded_mainloop_lock(d.loop);
+    d.kickFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (d.kickFd.load() >= 0)
+        d.kickEvent = d.api->io_new(d.api, d.kickFd, PA_IO_EVENT_INPUT, &Impl::OnKick, &d);
     d.connect();
     const auto deadline = std::chrono::steady_clock::now() + ConnectTimeout;
     // The callbacks signal on every step; a timer wakes the wait if the server hangs.
@@ -565,7 +659,15 @@ bool PulseOutput::open(const ServerOutputOptions& options, const std::string& de
 
 int PulseOutput::sampleRate() const { return impl_->rate; }
 
-void PulseOutput::start(RenderFunction render, void* context)
+void PulseOutput::kick()
+{
+    const int fd = impl_->kickFd;
+    const std::uint64_t one = 1;
+    if (fd >= 0)
+        (void)!write(fd, &one, sizeof one);
+}
+
+void PulseOutput::start(RenderFunction render, LeadFunction lead, void* context)
 {
     Impl& d = *impl_;
     if (!d.loop)
@@ -579,6 +681,7 @@ void PulseOutput::start(RenderFunction render, void* context)
         rules.maxFrames = rules.baseFrames;
     d.governor = std::make_unique<LatencyGovernor>(rules);
     d.render = render;
+    d.leadRender = lead;
     d.renderContext = context;
     if (d.context && pa_context_get_state(d.context) == PA_CONTEXT_READY)
         d.createStream();
@@ -600,12 +703,18 @@ void PulseOutput::close()
     d.disarm(d.driveTimer);
     d.disarm(d.governorTimer);
     d.dropContext();
+    if (d.kickEvent)
+        d.api->io_free(d.kickEvent);
+    d.kickEvent = nullptr;
     d.render = nullptr;
+    d.leadRender = nullptr;
     d.renderContext = nullptr;
     pa_threaded_mainloop_unlock(d.loop);
     pa_threaded_mainloop_stop(d.loop);
     pa_threaded_mainloop_free(d.loop);
     d.loop = nullptr;
+    if (const int fd = d.kickFd.exchange(-1); fd >= 0)
+        ::close(fd);
     d.api = nullptr;
     d.realtimeTried = false;
     d.current.clear();

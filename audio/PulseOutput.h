@@ -23,6 +23,9 @@ class PulseOutput {
 public:
     // Called on the output's thread with any frame count; the same thread always.
     using RenderFunction = void (*)(void* context, float* stereo, int frames);
+    // The same thread, after kick(): adds the start of newly started sounds to
+    // `stereo`; false when none started.
+    using LeadFunction = bool (*)(void* context, float* stereo, int frames);
 
     PulseOutput();
     ~PulseOutput();
@@ -34,8 +37,11 @@ public:
     bool open(const ServerOutputOptions& options, const std::string& device, int rate);
     // The rate the stream runs at: the chosen sink's own, to spare a resampler.
     int sampleRate() const;
-    // Creates the stream; render runs from now on until close().
-    void start(RenderFunction render, void* context);
+    // Creates the stream; render runs from now on until close(). lead may be null.
+    void start(RenderFunction render, LeadFunction lead, void* context);
+    // A sound was started: write its start into the queued audio now rather
+    // than at the next request. Any thread; never blocks.
+    void kick();
     // No render call runs after this returns.
     void close();
 

@@ -71,6 +71,30 @@ TEST(OutputRequests, OddSizesAreAnsweredInWholeFramesWithTheSameSoundAsOneBigReq
     EXPECT_GT(inPieces.back(), inPieces[inPieces.size() / 2]);
 }
 
+TEST(OutputRequests, ALeadWrittenIntoQueuedAudioContinuesSeamlesslyAtTheNextRequest)
+{
+    auto ledSound = Staircase(Rate);
+    auto plainSound = Staircase(Rate);
+    Mixer led{Rate}, plain{Rate};
+    std::vector<float> silence(2 * 300, 0.0f);
+    led.post({MixerCommandKind::Assign, 0, 0, 0, ledSound.get()});
+    led.render(silence.data(), 300);
+    EXPECT_FALSE(led.renderLead(silence.data(), 300)) << "no voice started";
+
+    led.post({MixerCommandKind::Play, 0, 0, 1, nullptr});
+    std::vector<float> queued(2 * 700, 0.25f); // what the server holds: the lead adds to it
+    ASSERT_TRUE(led.renderLead(queued.data(), 700));
+    EXPECT_FALSE(led.renderLead(silence.data(), 50)) << "a voice is led once";
+    std::vector<float> rest(2 * 2000);
+    led.render(rest.data(), 2000);
+
+    const std::vector<float> reference = Play(plain, *plainSound, {(700 + 2000) * FrameBytes});
+    for (std::size_t i = 0; i < queued.size(); ++i)
+        ASSERT_FLOAT_EQ(queued[i], 0.25f + reference[i]) << "lead sample " << i;
+    for (std::size_t i = 0; i < rest.size(); ++i)
+        ASSERT_EQ(rest[i], reference[queued.size() + i]) << "sample " << i << " after the lead";
+}
+
 LatencyGovernor::Rules Rules()
 {
     LatencyGovernor::Rules rules;

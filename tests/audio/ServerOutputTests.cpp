@@ -147,7 +147,7 @@ TEST_F(ServerOutput, UnderrunsAreCountedAndABurstLengthensTheBuffer)
     PulseOutput output;
     ASSERT_TRUE(output.open(settings, "", 48000));
     StallingSource source;
-    output.start(&StallingSource::Render, &source);
+    output.start(&StallingSource::Render, nullptr, &source);
     ASSERT_TRUE(WaitFor([&] { return output.status().state == DeviceState::Playing && source.frames > 48000 / 5; },
                         5000));
     const int before = output.status().bufferFrames;

@@ -17,6 +17,7 @@
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -49,13 +50,16 @@ int fail(const std::string& why)
     return 1;
 }
 
+double ToneSeconds = 3.0;
+audio::EngineOptions Engine;
+
 std::string writeTone(const std::string& name, double frequency)
 {
     audiotest::ToneSpec spec;
     spec.sampleRate = 44100; // not the device's rate: the engine must resample
     spec.frequency = frequency;
     spec.amplitude = ToneAmplitude;
-    spec.seconds = 3.0;
+    spec.seconds = ToneSeconds;
     return audiotest::WriteTone(name, spec);
 }
 
@@ -90,11 +94,15 @@ int runPanel(const std::string& interfacePath)
     auto* player = new TPlayerControl(form);
     player->SetParent(form);
     player->SetBounds(0, 0, 480, 240);
+    player->SetEngineOptions(Engine);
     player->SetMovie(interfacePath);
     player->Play();
     if (!player->Runtime())
         return fail("the player interface did not start: " + player->Failure());
     audio::AudioEngine& engine = *player->AudioEngine();
+    // A sound-server stream becomes ready a moment after the start.
+    for (int wait = 0; wait < 500 && engine.deviceStatus().state == audio::DeviceState::Reconnecting; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const audio::DeviceStatus device = engine.deviceStatus();
     if (device.state != audio::DeviceState::Playing)
         return fail("no audio device: " + device.message);
@@ -120,10 +128,14 @@ int runPanel(const std::string& interfacePath)
     Application->ProcessMessages();
     const TPoint blank = form->ClientToScreen(TPoint{240, 270});
     say("rate " + std::to_string(device.sampleRate) + " " + std::to_string(device.bufferFrames));
+    say("output " + device.driver + " " + (device.device.empty() ? "-" : device.device) +
+        (device.realtime ? " realtime" : " normal"));
     say("expect " + std::to_string(SecondFrequency) + " " + std::to_string(ToneAmplitude * SecondVolume / 100.0));
     say("blank " + std::to_string(blank.x) + " " + std::to_string(blank.y));
     say("ready");
     Application->Run();
+    const audio::DeviceStatus last = engine.deviceStatus();
+    say("underruns " + std::to_string(last.underruns) + " buffer " + std::to_string(last.bufferFrames));
     // The engine's threads post to the message queue; they must stop before
     // the process tears its statics down.
     engine.shutdown();
@@ -188,7 +200,35 @@ int main(int argc, char** argv)
 {
     if (argc >= 2 && std::string(argv[1]) == "--check")
         return check(argc, argv);
-    if (argc != 2)
-        return fail("usage: player_demo <player interface .bpi> | --check ...");
+    // Options for the benchmark: the tones' length (3 s by default) and the
+    // sound-server output's tuning.
+    const std::string usage = "usage: player_demo <player interface .bpi> [--seconds S] [--target-us N] "
+                              "[--request-us N] [--margin-us N] [--no-lead] [--no-realtime] [--no-adaptive] "
+                              "[--adjust-latency] | --check ...";
+    if (argc < 2)
+        return fail(usage);
+    audio::ServerOutputOptions& server = Engine.server;
+    for (int i = 2; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool valued = i + 1 < argc;
+        if (option == "--seconds" && valued)
+            ToneSeconds = std::max(0.05, std::atof(argv[++i]));
+        else if (option == "--target-us" && valued)
+            server.targetMicroseconds = std::atoi(argv[++i]);
+        else if (option == "--request-us" && valued)
+            server.requestMicroseconds = std::atoi(argv[++i]);
+        else if (option == "--margin-us" && valued)
+            server.leadMarginMicroseconds = std::atoi(argv[++i]);
+        else if (option == "--no-lead")
+            server.leadWrite = false;
+        else if (option == "--no-realtime")
+            server.realtime = false;
+        else if (option == "--no-adaptive")
+            server.adaptive = false;
+        else if (option == "--adjust-latency")
+            server.earlyRequests = false;
+        else
+            return fail(usage);
+    }
     return runPanel(argv[1]);
 }
