@@ -10,7 +10,8 @@
 #                             [--load] [--keep-log FILE] [-- DEMO OPTIONS...]
 #   --load  runs a real compile (`make -j2` of this tree, no cache) beside it.
 #   Options after -- go to player_demo (the output's tuning: --target-us N,
-#   --request-us N, --margin-us N, --no-lead, --no-realtime, --no-adaptive, --adjust-latency).
+#   --request-us N, --margin-us N, --no-lead, --no-realtime, --no-adaptive, --adjust-latency;
+#   --sdl-period FRAMES plays through SDL's device on the same server instead).
 # Exits 77 when a tool is missing, 1 on a missed key or a wrong sound.
 set -uo pipefail
 
@@ -87,11 +88,7 @@ if [[ ",$contenders," == *",ours,"* ]]; then
     echo "tuning: ${tuning[*]:-defaults}"
     read -r _ blank_x blank_y < <(grep '^blank ' "$log")
     window=$(await_window '^Clatterbox player test$') || fail "no window titled 'Clatterbox player test'"
-    for _ in $(seq 20); do
-        xdotool windowfocus --sync "$window" 2>/dev/null && break
-        sleep 0.2
-    done
-    xdotool mousemove "$blank_x" "$blank_y" sleep 0.2 click 1 sleep 0.3
+    focus_demo_window "$window" "$blank_x" "$blank_y"
 fi
 
 if ((load)); then

@@ -119,32 +119,80 @@ struct Heard {
     double frequency = 0;   // rising zero crossings per second
 };
 
-// Reads the monitor all the time; finds the next sound after arm().
-class Monitor {
+// A float stream on the server, served by a real-time thread of its own.
+class SimpleStream {
 public:
-    Monitor(const Options& o) : options_(o)
+    bool ok() const { return simple_ != nullptr; }
+
+protected:
+    SimpleStream(const Options& o, pa_stream_direction_t direction, const std::string& device, int channels,
+                 const pa_buffer_attr& attributes)
     {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, Rate, 2};
-        pa_buffer_attr attributes{};
-        attributes.maxlength = std::uint32_t(-1);
-        attributes.fragsize = FragmentFrames * 8;
+        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, Rate, std::uint8_t(channels)};
         int error = 0;
-        simple_ = pa_simple_new(o.server.c_str(), "latency-probe", PA_STREAM_RECORD,
-                                (o.sink + ".monitor").c_str(), "monitor", &spec, nullptr, &attributes, &error);
+        simple_ = pa_simple_new(o.server.c_str(), "latency-probe", direction, device.c_str(), device.c_str(), &spec,
+                                nullptr, &attributes, &error);
         if (!simple_)
-            std::fprintf(stderr, "probe: cannot record the monitor: %s\n", pa_strerror(error));
-        else
-            thread_ = std::thread([this] { run(); });
+            std::fprintf(stderr, "probe: cannot open %s: %s\n", device.c_str(), pa_strerror(error));
     }
-    ~Monitor()
+    ~SimpleStream()
+    {
+        stopServing();
+        if (simple_)
+            pa_simple_free(simple_);
+    }
+    // Derived constructors start the thread once their members are ready,
+    // and their destructors stop it before those members go.
+    template <typename Body>
+    void serve(Body body)
+    {
+        if (simple_)
+            thread_ = std::thread([body] {
+                MakeRealtime();
+                body();
+            });
+    }
+    void stopServing()
     {
         stop_ = true;
         if (thread_.joinable())
             thread_.join();
-        if (simple_)
-            pa_simple_free(simple_);
     }
-    bool ok() const { return simple_ != nullptr; }
+
+    pa_simple* simple_ = nullptr;
+    std::atomic<bool> stop_{false};
+
+private:
+    std::thread thread_;
+};
+
+pa_buffer_attr RecordAttributes()
+{
+    pa_buffer_attr attributes{};
+    attributes.maxlength = std::uint32_t(-1);
+    attributes.fragsize = FragmentFrames * 8;
+    return attributes;
+}
+
+pa_buffer_attr FloorAttributes()
+{
+    pa_buffer_attr attributes{};
+    attributes.maxlength = std::uint32_t(-1);
+    attributes.tlength = FragmentFrames * 4 * 2; // 2 ms
+    attributes.prebuf = std::uint32_t(-1);
+    attributes.minreq = FragmentFrames * 4 / 2;  // 0.5 ms
+    return attributes;
+}
+
+// Reads the monitor all the time; finds the next sound after arm().
+class Monitor : public SimpleStream {
+public:
+    Monitor(const Options& o)
+        : SimpleStream(o, PA_STREAM_RECORD, o.sink + ".monitor", 2, RecordAttributes()), options_(o)
+    {
+        serve([this] { run(); });
+    }
+    ~Monitor() { stopServing(); }
 
     void arm()
     {
@@ -181,7 +229,6 @@ public:
 private:
     void run()
     {
-        MakeRealtime();
         std::vector<float> block(FragmentFrames * 2);
         while (!stop_) {
             int error = 0;
@@ -226,9 +273,6 @@ private:
     }
 
     const Options& options_;
-    pa_simple* simple_ = nullptr;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
     std::atomic<double> lastLoud_{0};
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -240,39 +284,19 @@ private:
 };
 
 // The floor: a stream that is always open and written the moment it is told.
-class PersistentStream {
+class PersistentStream : public SimpleStream {
 public:
-    PersistentStream(const Options& o, std::vector<float> tone) : tone_(std::move(tone))
+    PersistentStream(const Options& o, std::vector<float> tone)
+        : SimpleStream(o, PA_STREAM_PLAYBACK, o.sink, 1, FloorAttributes()), tone_(std::move(tone))
     {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, Rate, 1};
-        pa_buffer_attr attributes{};
-        attributes.maxlength = std::uint32_t(-1);
-        attributes.tlength = FragmentFrames * 4 * 2; // 2 ms
-        attributes.prebuf = std::uint32_t(-1);
-        attributes.minreq = FragmentFrames * 4 / 2;  // 0.5 ms
-        int error = 0;
-        simple_ = pa_simple_new(o.server.c_str(), "latency-probe", PA_STREAM_PLAYBACK, o.sink.c_str(), "floor",
-                                &spec, nullptr, &attributes, &error);
-        if (!simple_)
-            std::fprintf(stderr, "probe: cannot open the floor stream: %s\n", pa_strerror(error));
-        else
-            thread_ = std::thread([this] { run(); });
+        serve([this] { run(); });
     }
-    ~PersistentStream()
-    {
-        stop_ = true;
-        if (thread_.joinable())
-            thread_.join();
-        if (simple_)
-            pa_simple_free(simple_);
-    }
-    bool ok() const { return simple_ != nullptr; }
+    ~PersistentStream() { stopServing(); }
     void trigger() { triggered_ = true; }
 
 private:
     void run()
     {
-        MakeRealtime();
         const std::size_t chunk = FragmentFrames / 4; // a quarter millisecond at a time
         std::vector<float> silence(chunk, 0.0f);
         std::size_t position = tone_.size();
@@ -293,9 +317,6 @@ private:
     }
 
     std::vector<float> tone_;
-    pa_simple* simple_ = nullptr;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
     std::atomic<bool> triggered_{false};
 };
 

@@ -174,8 +174,14 @@ TEST_F(ServerOutput, AServerThatDiesIsReconnectedAndKeysEndMeanwhile)
     engine.assign(0, tone("through.wav", 440, 0.3));
     ASSERT_EQ(WaitLoaded(engine, 0).status, KeyStatus::Ready);
 
+    std::atomic<int> deviceNews{0};
+    engine.setEventCallback([&](const AudioEvent& event) {
+        if (event.kind == AudioEventKind::DeviceChanged)
+            ++deviceNews;
+    });
     server.stop();
     ASSERT_TRUE(WaitFor([&] { return engine.deviceStatus().state == DeviceState::Reconnecting; }, 5000));
+    EXPECT_TRUE(WaitFor([&] { return deviceNews > 0; }, 2000)) << "the host was not told";
     EXPECT_NE(engine.deviceStatus().message.find("sound server"), std::string::npos);
     // No server: the key still plays silently and ends on time.
     engine.play(0);
@@ -191,6 +197,7 @@ TEST_F(ServerOutput, AServerThatDiesIsReconnectedAndKeysEndMeanwhile)
     recorder.read(0.05);
     engine.play(0);
     EXPECT_NEAR(MeasureFrequency(recorder.read(0.25), 0, 48000), 440.0, 8.0);
+    engine.setEventCallback(nullptr);
 }
 
 TEST_F(ServerOutput, ADeviceThatGoesAwayFallsBackToTheDefaultAndIsTakenBackWhenItReturns)

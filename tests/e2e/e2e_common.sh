@@ -71,3 +71,14 @@ await_clean_exit() {
     local status=$?
     ((status == 0)) || fail "the demo exited with status $status"
 }
+
+# focus_demo_window WINDOW X Y: gives the window the X focus for keys, and
+# clicks at (X, Y), a point on it away from anything that reacts, so that the
+# window system makes the form active too.
+focus_demo_window() {
+    for _ in $(seq 20); do
+        xdotool windowfocus --sync "$1" 2>/dev/null && break
+        sleep 0.2
+    done
+    xdotool mousemove "$2" "$3" sleep 0.2 click 1 sleep 0.3
+}

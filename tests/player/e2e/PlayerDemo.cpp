@@ -204,7 +204,7 @@ int main(int argc, char** argv)
     // sound-server output's tuning.
     const std::string usage = "usage: player_demo <player interface .bpi> [--seconds S] [--target-us N] "
                               "[--request-us N] [--margin-us N] [--no-lead] [--no-realtime] [--no-adaptive] "
-                              "[--adjust-latency] | --check ...";
+                              "[--adjust-latency] [--sdl-period FRAMES] | --check ...";
     if (argc < 2)
         return fail(usage);
     audio::ServerOutputOptions& server = Engine.server;
@@ -227,6 +227,10 @@ int main(int argc, char** argv)
             server.adaptive = false;
         else if (option == "--adjust-latency")
             server.earlyRequests = false;
+        else if (option == "--sdl-period" && valued) {
+            Engine.output = audio::OutputKind::Sdl;
+            Engine.bufferFrames = std::atoi(argv[++i]);
+        }
         else
             return fail(usage);
     }

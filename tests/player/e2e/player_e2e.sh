@@ -37,13 +37,8 @@ read -r _ blank_x blank_y < <(grep '^blank ' "$log")
 
 window=$(await_window '^Clatterbox player test$') || fail "no native window titled 'Clatterbox player test'"
 
-# Focus it: the X focus for the key, a click beside the key caps (which would
-# play) so that the window system makes the form active too.
-for _ in $(seq 20); do
-    xdotool windowfocus --sync "$window" 2>/dev/null && break
-    sleep 0.2
-done
-xdotool mousemove "$blank_x" "$blank_y" sleep 0.2 click 1 sleep 0.3
+# A click beside the key caps (a click on one would play it).
+focus_demo_window "$window" "$blank_x" "$blank_y"
 xdotool key 1 || fail "xdotool could not press 1"
 sleep 1
 xdotool key alt+F4
