@@ -49,9 +49,11 @@ log="$work/demo.log"
 pids=()
 pid=""
 finish() {
-    local p
-    for p in "${pids[@]}"; do
-        kill "$p" 2>/dev/null
+    # Last started first: the recorder and the demo before their server.
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null
+        wait "${pids[i]}" 2>/dev/null
     done
     # The compile runs in its own process group, so its compilers end with it.
     [[ -n "${loader:-}" ]] && kill -- "-$loader" 2>/dev/null
