@@ -41,6 +41,9 @@ struct ServerOutputOptions {
     // played yet, this far past the server's read point, instead of behind it.
     bool leadWrite = true;
     int leadMarginMicroseconds = 1000;
+    // The target without lead writes: when they are off, and on PipeWire's
+    // server, whose handling of writes into queued audio is untried.
+    int shortTargetMicroseconds = 4000;
     // The server asks early and keeps its own latency at the request size,
     // rather than spending half the target on it.
     bool earlyRequests = true;

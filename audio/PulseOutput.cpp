@@ -63,6 +63,7 @@ struct PulseOutput::Impl {
     std::map<std::uint32_t, std::pair<std::string, std::string>> sinks; // index: name, description
     std::map<std::string, int> sinkRates;
     std::string defaultSink;
+    bool pipeWire = false;
     std::string current;
     RenderFunction render = nullptr;
     LeadFunction leadRender = nullptr;
@@ -90,7 +91,7 @@ struct PulseOutput::Impl {
         next.driver = "pulse";
         next.device = current;
         next.sampleRate = rate;
-        next.bufferFrames = governor ? governor->frames() : FramesOf(options.targetMicroseconds, rate);
+        next.bufferFrames = governor ? governor->frames() : FramesOf(targetMicroseconds(), rate);
         next.underruns = governor ? governor->underruns() : 0;
         {
             std::lock_guard<std::mutex> guard(statusLock);
@@ -101,7 +102,7 @@ struct PulseOutput::Impl {
                 next.message = shown.message;
             else if (!wanted.empty() && sinksKnown && current != wanted)
                 next.message = "output device \"" + wanted + "\" is missing: playing on \"" + current + "\"";
-            else if (governor && governor->frames() > FramesOf(options.targetMicroseconds, rate))
+            else if (governor && governor->frames() > FramesOf(targetMicroseconds(), rate))
                 next.message = std::to_string(governor->underruns()) + " dropouts: buffer raised to " +
                                std::to_string(governor->frames() * 1000 / rate) + " ms";
             if (next == shown)
@@ -337,6 +338,15 @@ struct PulseOutput::Impl {
         }
     }
 
+    bool leading() const { return options.leadWrite && !pipeWire; }
+
+    // What the server keeps queued: long for safety when a new sound is
+    // written into it, short when it would have to wait behind it.
+    int targetMicroseconds() const
+    {
+        return leading() ? options.targetMicroseconds : options.shortTargetMicroseconds;
+    }
+
     void remember(const float* samples, std::size_t frames)
     {
         for (std::size_t f = 0; f < frames; ++f) {
@@ -366,7 +376,7 @@ struct PulseOutput::Impl {
     // stretch again in place.
     void lead()
     {
-        if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY || !leadRender || !options.leadWrite)
+        if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY || !leadRender || !leading())
             return;
         const long long readAt = readPoint();
         if (readAt < 0)
@@ -499,6 +509,8 @@ struct PulseOutput::Impl {
         auto* d = static_cast<Impl*>(user);
         if (info && info->default_sink_name)
             d->defaultSink = info->default_sink_name;
+        if (info && info->server_name)
+            d->pipeWire = std::strstr(info->server_name, "PipeWire") != nullptr;
     }
 
     static void OnSinkList(pa_context*, const pa_sink_info* info, int eol, void* user)
@@ -674,7 +686,7 @@ void PulseOutput::start(RenderFunction render, LeadFunction lead, void* context)
         return;
     pa_threaded_mainloop_lock(d.loop);
     LatencyGovernor::Rules rules;
-    rules.baseFrames = FramesOf(d.options.targetMicroseconds, d.rate);
+    rules.baseFrames = FramesOf(d.targetMicroseconds(), d.rate);
     rules.stepFrames = std::max(FramesOf(d.options.requestMicroseconds, d.rate), rules.baseFrames / 2);
     rules.maxFrames = std::max(rules.baseFrames, FramesOf(d.options.maxMicroseconds, d.rate));
     if (!d.options.adaptive)
