@@ -248,6 +248,11 @@ TEST(BmpCodec, RefusesCorruptHeaders)
     ExpectInvalid(patched(10, {0xFF, 0xFF, 0, 0}));           // pixels beyond the end
     ExpectInvalid(patched(10, {20, 0, 0, 0}));                // pixels inside the header
     ExpectInvalid(patched(30, {1, 0, 0, 0}), "Unsupported bitmap format"); // RLE8
+    // An empty image may not send the reader past the end of the stream.
+    std::vector<unsigned char> empty = HandMade(0, 0, 24, BI_RGB, {}, {}, {});
+    ASSERT_NO_THROW(Decode(empty));
+    empty[10] = 0xFF;
+    ExpectInvalid(empty);
 
     ExpectInvalid(HandMade(1, 1, 8, BI_RGB, std::vector<std::uint32_t>(257, 0), {}, {0, 0, 0, 0}));
     ExpectInvalid(HandMade(1, 1, 16, BI_BITFIELDS, {}, {0xF00F, 0x0F00, 0x00F0}, {0, 0, 0, 0})); // gaps

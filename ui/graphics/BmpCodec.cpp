@@ -272,7 +272,10 @@ BmpImage ReadBmp(TStream& stream)
     image.bitCount = h.bitCount;
     image.rgb565 = h.bitCount == 16 && h.masks[1] == 0x07E0;
     if (h.width == 0 || h.height == 0) {
-        stream.SetPosition(h.start + std::max<std::int64_t>(h.offBits, stream.Position() - h.start));
+        std::int64_t end = h.start + std::max<std::int64_t>(h.offBits, stream.Position() - h.start);
+        if (end > stream.Size())
+            invalid();
+        stream.SetPosition(end);
         return image;
     }
 
