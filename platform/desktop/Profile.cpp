@@ -279,8 +279,11 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
     if (!section || !*section)
         throw ProfileWriteError(fileName, "no section name");
     checkName(fileName, section, "section", "]");
-    if (key)
+    if (key) {
         checkName(fileName, key, "key", "=");
+        if (std::strchr(";#[", key[0]))
+            throw ProfileWriteError(fileName, std::string("invalid key name \"") + key + "\"");
+    }
     if (value && std::strpbrk(value, "\r\n"))
         throw ProfileWriteError(fileName, "the value holds a line break");
     std::optional<std::string> content = readFile(fileName);
@@ -291,14 +294,19 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
     Found f = locate(lines, section);
     findKey(lines, f, key);
 
+    // Removals take every copy: a later one would otherwise be what reads next.
     if (!key) {
         if (!f.section)
             return TRUE;
-        lines.erase(lines.begin() + std::ptrdiff_t(*f.section), lines.begin() + std::ptrdiff_t(f.sectionEnd));
+        for (; f.section; f = locate(lines, section))
+            lines.erase(lines.begin() + std::ptrdiff_t(*f.section), lines.begin() + std::ptrdiff_t(f.sectionEnd));
     } else if (!value) {
         if (!f.key)
             return TRUE;
-        lines.erase(lines.begin() + std::ptrdiff_t(*f.key));
+        for (; f.key; f.key.reset(), findKey(lines, f, key)) {
+            lines.erase(lines.begin() + std::ptrdiff_t(*f.key));
+            --f.sectionEnd;
+        }
     } else if (f.key) {
         Line& l = lines[*f.key];
         // Keep the key as written, and any indentation before it.

@@ -29,7 +29,10 @@ int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
 
 // Replaces the key's value in place, or appends the key at the end of its
 // section, or appends the section at the end of the file (created when
-// missing). A null value removes the key; a null key removes the section.
+// missing). A null value removes the key; a null key removes the section
+// (every copy of either, so no later one shows through). Names holding line
+// breaks, a section name holding ']', and a key name holding '=' or starting
+// with ';', '#' or '[' are refused, as they would not read back.
 // Every other line stays as it was. The new file replaces the old one by a
 // rename, so a crash leaves one or the other, never half a file.
 // Returns TRUE; a refused write throws ProfileWriteError.

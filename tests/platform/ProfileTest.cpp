@@ -142,6 +142,20 @@ TEST_F(Profile, NullValueRemovesKeyAndNullKeyRemovesSection)
     EXPECT_EQ(readFile(), "[b]\nz=3\n");
 }
 
+TEST_F(Profile, RemovalTakesEveryCopySoNothingStaleShowsThrough)
+{
+    // A later copy of a removed key or section would otherwise become the one that reads.
+    writeFile("[a]\nx=1\ny=2\nX=3\n[b]\nx=4\n[A]\nz=5\n[b]\nw=6\n");
+    put("a", "x", nullptr);
+    EXPECT_EQ(get("a", "x"), "DEF");
+    EXPECT_EQ(readFile(), "[a]\ny=2\n[b]\nx=4\n[A]\nz=5\n[b]\nw=6\n");
+    put("b", nullptr, nullptr);
+    EXPECT_EQ(get("b", "w"), "DEF");
+    EXPECT_EQ(readFile(), "[a]\ny=2\n[A]\nz=5\n");
+    put("A", nullptr, nullptr);
+    EXPECT_EQ(readFile(), "");
+}
+
 TEST_F(Profile, RefusesLineBreaksThatWouldForgeKeys)
 {
     writeFile("[a]\nx=1\n");
@@ -149,6 +163,17 @@ TEST_F(Profile, RefusesLineBreaksThatWouldForgeKeys)
     EXPECT_THROW(put("a", "bad=key", "1"), ProfileWriteError);
     EXPECT_THROW(put("bad]", "k", "1"), ProfileWriteError);
     EXPECT_EQ(readFile(), "[a]\nx=1\n");
+}
+
+TEST_F(Profile, RefusesKeysThatWouldReadAsCommentsOrSections)
+{
+    // Written, these lines would read as a comment or a section header, not as the key.
+    writeFile("[a]\nx=1\n");
+    for (const char* key : {";k", "#k", "[k", "[k]"})
+        EXPECT_THROW(put("a", key, "1"), ProfileWriteError) << key;
+    EXPECT_EQ(readFile(), "[a]\nx=1\n");
+    put("a", "k;#[]", "2"); // the same characters later in the name are harmless
+    EXPECT_EQ(get("a", "k;#[]"), "2");
 }
 
 TEST_F(Profile, RefusedWriteNamesTheFileAndLeavesItWhole)
