@@ -263,6 +263,9 @@ private:
         std::optional<RECT> area = ParseRect(parts[2] + "," + parts[3] + "," + parts[4] + "," + parts[5],
                                              ui_.width, ui_.height);
         const int columns = v[0], rows = v[1], gap = v[6];
+        // Bounded first, so that the products below cannot overflow.
+        if (columns > MaxPanelSide || rows > MaxPanelSide || gap > MaxPanelSide)
+            return badValue(e);
         if (!area || columns < 1 || rows < 1 || columns * rows < KeyRows || gap < 0 ||
             (area->right - area->left) - gap * (columns - 1) < columns * 8 ||
             (area->bottom - area->top) - gap * (rows - 1) < rows * 8)

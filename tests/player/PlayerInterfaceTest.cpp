@@ -146,6 +146,19 @@ colour=#000000
         EXPECT_EQ(w.rfind("line ", 0), 0u) << w;
 }
 
+TEST(PlayerInterfaceFile, GridsWithHugeCountsOrGapsKeepTheDefault)
+{
+    // Products of these overflowed before the size checks could refuse them.
+    const PlayerInterface defaults = DefaultPlayerInterface();
+    for (const char* grid : {"3,10,6,22,468,214,2147483647", "65536,65536,6,22,468,214,1",
+                             "2147483647,2,6,22,468,214,0", "1,2147483647,6,22,468,214,0"}) {
+        PlayerInterface ui = ParsePlayerInterface(std::string("[keys]\ngrid=") + grid + "\n", "");
+        EXPECT_EQ(ui.warnings.size(), 1u) << grid;
+        for (int row = 0; row < KeyRows; ++row)
+            EXPECT_TRUE(SameRect(ui.keys[std::size_t(row)].rect, defaults.keys[std::size_t(row)].rect)) << grid;
+    }
+}
+
 TEST(PlayerInterfaceFile, BackgroundPictureBesideTheFile)
 {
     PixelBuffer picture(480, 240);
