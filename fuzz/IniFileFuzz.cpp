@@ -5,6 +5,7 @@
 // - the watched key reads as before, unless it is the one changed;
 // - a refused change leaves the file byte for byte as it was.
 
+#include "fuzz/FuzzFiles.h"
 #include "ui/component/Exception.h"
 #include "ui/component/IniFile.h"
 
@@ -17,18 +18,11 @@
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
-
 namespace {
 
 const std::string& workFolder()
 {
-    static const std::string folder = [] {
-        std::string pattern = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/ini-fuzz-XXXXXX");
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        return pattern;
-    }();
+    static const std::string folder = MakeFuzzFolder("ini-fuzz");
     return folder;
 }
 
@@ -86,12 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string file = input.ConsumeRemainingBytesAsString();
 
     const std::string path = workFolder() + "/fuzz.ini";
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(file.data(), std::streamsize(file.size()));
-        if (!out)
-            std::abort();
-    }
+    WriteFuzzFile(path, file.data(), file.size());
     TIniFile ini(path);
     const std::string watchedBefore = readRaw(ini, watchedSection, watchedKey);
     try {

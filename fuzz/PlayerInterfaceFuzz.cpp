@@ -3,30 +3,25 @@
 // Whatever the text, the interface that comes back keeps every value within
 // what the painter is promised.
 
+#include "fuzz/FuzzFiles.h"
 #include "platform/images/PngIo.h"
 #include "player/PlayerInterface.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 
-#include <unistd.h>
-
 namespace {
 
-// Made once: a folder in memory where there is one, since every input goes to disk.
 const std::string& workFolder()
 {
     static const std::string folder = [] {
-        std::string pattern = (access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + std::string("/bpi-fuzz-XXXXXX");
-        if (!mkdtemp(pattern.data()))
-            std::abort();
+        std::string made = MakeFuzzFolder("bpi-fuzz");
         PixelBuffer picture(3, 2);
         picture.set(1, 1, 0xFF336699u);
-        WritePng(picture, pattern + "/back.png");
-        return pattern;
+        WritePng(picture, made + "/back.png");
+        return made;
     }();
     return folder;
 }
@@ -43,12 +38,7 @@ bool validRect(const RECT& r) { return r.right > r.left && r.bottom > r.top; }
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string path = workFolder() + "/fuzz.bpi";
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-        if (!out)
-            std::abort();
-    }
+    WriteFuzzFile(path, data, size);
     player::PlayerInterface ui;
     try {
         ui = player::LoadPlayerInterface(path);
