@@ -102,6 +102,7 @@ bool Mixer::renderLead(float* out, int frames) noexcept
         if (!voice.sound || !voice.main.active)
             continue;
         any = true;
+        fadeTailFrom(voice, out, frames);
         Ramp master;
         master.jumpTo(master_.target);
         for (int done = 0; done < frames && voice.main.active;) {
@@ -116,6 +117,28 @@ bool Mixer::renderLead(float* out, int frames) noexcept
         }
     }
     return any;
+}
+
+void Mixer::fadeTailFrom(Voice& voice, float* out, int frames) noexcept
+{
+    // A restart: `out` holds the earlier run at its full gain up to where the
+    // tail now stands. Fade it from the lead's start instead, as a restart
+    // rendered there would, and let the tail go.
+    Reader& tail = voice.tail;
+    if (!tail.active)
+        return;
+    const long long first = tail.position - frames;
+    if (first < 0 || tail.position > voice.sound->headFrames)
+        return; // wrapped or streamed: no longer at hand; it fades behind the queue
+    const float gain = tail.gain.value * master_.target;
+    const float* samples = voice.sound->head.data() + 2 * first;
+    for (int f = 0; f < frames; ++f) {
+        const float fade = std::max(0.0f, 1.0f - float(f + 1) / float(rampFrames_));
+        const float weight = gain * (fade - 1.0f);
+        out[2 * f] += samples[2 * f] * weight;
+        out[2 * f + 1] += samples[2 * f + 1] * weight;
+    }
+    tail.active = false;
 }
 
 void Mixer::drainCommands() noexcept

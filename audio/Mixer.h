@@ -106,6 +106,7 @@ private:
     Outcome assign(Voice& voice, Sound* sound) noexcept;
     void play(Voice& voice, std::uint32_t serial) noexcept;
     void fadeOut(Voice& voice) noexcept;
+    void fadeTailFrom(Voice& voice, float* out, int frames) noexcept;
     void renderBlock(float* out, int frames) noexcept;
     void mixReader(Voice& voice, Reader& reader, bool isTail, int frames) noexcept;
     int readSegment(Voice& voice, Reader& reader, bool isTail, int wanted, const float*& samples) noexcept;

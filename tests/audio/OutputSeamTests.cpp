@@ -95,6 +95,30 @@ TEST(OutputRequests, ALeadWrittenIntoQueuedAudioContinuesSeamlesslyAtTheNextRequ
         ASSERT_EQ(rest[i], reference[queued.size() + i]) << "sample " << i << " after the lead";
 }
 
+TEST(OutputRequests, ARestartLedIntoQueuedAudioFadesTheEarlierRunFromTheSamePoint)
+{
+    // A constant sound restarted: the old run's fade and the new run's rise
+    // sum to the same level, so nothing may double anywhere.
+    auto sound = std::make_unique<Sound>();
+    sound->headFrames = sound->totalFrames = 2 * Rate;
+    sound->head.assign(std::size_t(sound->headFrames) * 2, 0.5f);
+    Mixer mixer{Rate};
+    mixer.post({MixerCommandKind::Assign, 0, 0, 0, sound.get()});
+    mixer.post({MixerCommandKind::Play, 0, 0, 1, nullptr});
+    std::vector<float> played(2 * 1000), queued(2 * 700), rest(2 * 2000);
+    mixer.render(played.data(), 1000);
+    mixer.render(queued.data(), 700); // what the server holds when the key comes again
+    mixer.post({MixerCommandKind::Play, 0, 0, 2, nullptr});
+    ASSERT_TRUE(mixer.renderLead(queued.data(), 700));
+    mixer.render(rest.data(), 2000);
+    for (std::size_t i = 2 * mixer.rampFrames(); i < played.size(); ++i)
+        ASSERT_FLOAT_EQ(played[i], 0.5f);
+    for (std::size_t i = 0; i < queued.size(); ++i)
+        ASSERT_NEAR(queued[i], 0.5f, 1e-5f) << "queued sample " << i;
+    for (std::size_t i = 0; i < rest.size(); ++i)
+        ASSERT_NEAR(rest[i], 0.5f, 1e-5f) << "sample " << i << " after the lead";
+}
+
 LatencyGovernor::Rules Rules()
 {
     LatencyGovernor::Rules rules;
