@@ -270,7 +270,6 @@ TEST_F(PlayerControl, CapsShowTheirFilesOnceDecodedWithoutAKeyPressEvenWhenLoade
     // And with the window there, news of a decode arrives without any input.
     late->SetVariable("currentFn", tone("Bell.wav", 660));
     late->SetVariable("currentIndex", "9");
-    EXPECT_TRUE(late->Runtime()->cap(9).loading);
     WaitLoaded(engine, 9);
     EXPECT_TRUE(WaitFor([&] {
         pump();
