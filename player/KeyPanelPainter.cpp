@@ -3,6 +3,9 @@
 #include "player/PlayerRuntime.h"
 
 #include "platform/Gdi.h"
+#include "platform/RectMath.h"
+#include "platform/gdi/GdiObjectOwner.h"
+#include "platform/gdi/ScopedSelection.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,41 +32,34 @@ bool Meets(const RECT& a, const RECT& b)
 
 void FillSolid(HDC dc, const RECT& r, COLORREF color)
 {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    brio::GdiObjectOwner<HBRUSH> brush(CreateSolidBrush(color));
+    FillRect(dc, &r, brush.get());
 }
 
 void RoundBox(HDC dc, const RECT& r, COLORREF face, COLORREF edge, int radius)
 {
-    HBRUSH brush = CreateSolidBrush(face);
-    HPEN pen = CreatePen(PS_SOLID, 1, edge);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    brio::GdiObjectOwner<HBRUSH> brush(CreateSolidBrush(face));
+    brio::GdiObjectOwner<HPEN> pen(CreatePen(PS_SOLID, 1, edge));
+    brio::ScopedSelection selectBrush(dc, brush.get());
+    brio::ScopedSelection selectPen(dc, pen.get());
     RoundRect(dc, r.left, r.top, r.right, r.bottom, radius, radius);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 void Text(HDC dc, HFONT font, COLORREF color, const std::string& text, RECT r, UINT flags)
 {
     if (text.empty() || r.right <= r.left)
         return;
-    HGDIOBJ old = SelectObject(dc, font);
+    brio::ScopedSelection selectFont(dc, font);
     SetTextColor(dc, color);
     DrawText(dc, text.c_str(), int(text.size()), &r, flags | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
 }
 
 int TextWidth(HDC dc, HFONT font, const std::string& text)
 {
     RECT r{0, 0, 0, 0};
-    HGDIOBJ old = SelectObject(dc, font);
+    brio::ScopedSelection selectFont(dc, font);
     DrawText(dc, text.c_str(), int(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-    SelectObject(dc, old);
-    return int(r.right - r.left);
+    return Width(r);
 }
 
 std::string VolumeText(int percent) { return std::to_string(percent) + "%"; }
@@ -84,7 +80,6 @@ KeyPanelPainter::~KeyPanelPainter()
 {
     for (CachedFont& f : fonts_)
         DeleteObject(f.handle);
-    releaseBackground();
 }
 
 HFONT KeyPanelPainter::font(const FontSpec& spec)
@@ -101,19 +96,6 @@ HFONT KeyPanelPainter::font(const FontSpec& spec)
     HFONT handle = CreateFontIndirect(&lf);
     fonts_.push_back({spec, handle});
     return handle;
-}
-
-void KeyPanelPainter::releaseBackground()
-{
-    if (backgroundDc_) {
-        SelectObject(backgroundDc_, backgroundOld_);
-        DeleteDC(backgroundDc_);
-    }
-    if (backgroundBitmap_)
-        DeleteObject(backgroundBitmap_);
-    backgroundDc_ = nullptr;
-    backgroundBitmap_ = nullptr;
-    backgroundSource_ = nullptr;
 }
 
 void KeyPanelPainter::paint(HDC dc, const PlayerRuntime& runtime, const RECT& clip)
@@ -141,10 +123,9 @@ void KeyPanelPainter::paintFailure(HDC dc, const RECT& client, const std::string
     Text(dc, font(FontSpec{"DejaVu Sans", 13, true, false}), RGB(0xF0, 0xB0, 0xB0), "Player interface not loaded",
          title, DT_LEFT | DT_VCENTER);
     RECT body{box.left + 12, box.top + 36, box.right - 12, box.bottom - 10};
-    HGDIOBJ old = SelectObject(dc, font(FontSpec{"DejaVu Sans", 11, false, false}));
+    brio::ScopedSelection selectFont(dc, font(FontSpec{"DejaVu Sans", 11, false, false}));
     SetTextColor(dc, RGB(0xD8, 0xC0, 0xC0));
     DrawText(dc, reason.c_str(), int(reason.size()), &body, DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
 }
 
 void KeyPanelPainter::paintBackground(HDC dc, const PlayerInterface& ui, const RECT& clip)
@@ -154,25 +135,18 @@ void KeyPanelPainter::paintBackground(HDC dc, const PlayerInterface& ui, const R
     if (!picture || picture->empty())
         return;
     if (backgroundSource_ != picture) {
-        releaseBackground();
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = picture->width();
-        info.bmiHeader.biHeight = -picture->height();
-        void* bits = nullptr;
-        backgroundBitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (!backgroundBitmap_ || !bits)
+        backgroundSource_ = nullptr;
+        background_ = brio::MemoryDib(picture->width(), picture->height(), brio::MemoryDib::Fill::Unfilled);
+        if (!background_)
             return;
         for (int y = 0; y < picture->height(); ++y)
-            std::memcpy(static_cast<Pixel*>(bits) + std::size_t(y) * std::size_t(picture->width()), picture->row(y),
-                        std::size_t(picture->width()) * sizeof(Pixel));
-        backgroundDc_ = CreateCompatibleDC(dc);
-        backgroundOld_ = SelectObject(backgroundDc_, backgroundBitmap_);
+            std::memcpy(background_.row(y), picture->row(y), std::size_t(picture->width()) * sizeof(Pixel));
         backgroundSource_ = picture;
     }
     RECT area{std::max<LONG>(clip.left, 0), std::max<LONG>(clip.top, 0),
               std::min<LONG>(clip.right, picture->width()), std::min<LONG>(clip.bottom, picture->height())};
     if (area.right > area.left && area.bottom > area.top)
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backgroundDc_, area.left,
+        BitBlt(dc, area.left, area.top, Width(area), Height(area), background_.dc(), area.left,
                area.top, SRCCOPY);
 }
 
@@ -185,7 +159,7 @@ void KeyPanelPainter::paintStatus(HDC dc, const PlayerInterface& ui, const Statu
     FontSpec boldSpec = ui.statusFont;
     boldSpec.bold = true;
     HFONT bold = font(boldSpec);
-    const int height = int(r.bottom - r.top);
+    const int height = Height(r);
     int x = int(r.left);
 
     Text(dc, bold, ui.statusText, "MASTER", RECT{x, r.top, x + 60, r.bottom}, DT_LEFT | DT_VCENTER);
@@ -224,7 +198,7 @@ void KeyPanelPainter::paintCap(HDC dc, const PlayerInterface& ui, const KeySpec&
     else
         paintBackground(dc, ui, key.rect);
     RoundBox(dc, key.rect, style.face, style.edge, CapRadius);
-    if (key.rect.bottom - key.rect.top >= TallCapHeight)
+    if (Height(key.rect) >= TallCapHeight)
         paintTallCap(dc, style, key, view);
     else
         paintFlatCap(dc, style, key, view);
@@ -258,11 +232,11 @@ void KeyPanelPainter::paintTallCap(HDC dc, const CapStyle& style, const KeySpec&
     RECT track{r.left + 6, r.bottom - 6, r.right - 6, r.bottom - 3};
     if (view.state == CapState::Playing || view.state == CapState::Looping) {
         FillSolid(dc, track, Mix(style.face, style.accent, 25));
-        int width = std::min<int>(view.progressPixels, int(track.right - track.left));
+        int width = std::min<int>(view.progressPixels, Width(track));
         FillSolid(dc, RECT{track.left, track.top, track.left + width, track.bottom}, style.accent);
     } else if (view.state != CapState::Empty) {
         FillSolid(dc, track, Mix(style.face, style.text, 15));
-        int width = int(track.right - track.left) * view.volume / 100;
+        int width = Width(track) * view.volume / 100;
         FillSolid(dc, RECT{track.left, track.top, track.left + width, track.bottom}, Mix(style.face, style.accent, 70));
     }
 }
@@ -289,7 +263,7 @@ void KeyPanelPainter::paintFlatCap(HDC dc, const CapStyle& style, const KeySpec&
          RECT{left, r.top, right, r.bottom}, DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
     if (view.state == CapState::Playing || view.state == CapState::Looping) {
         RECT track{r.left + 4, r.bottom - 3, r.right - 4, r.bottom - 1};
-        int width = std::min<int>(view.progressPixels, int(track.right - track.left));
+        int width = std::min<int>(view.progressPixels, Width(track));
         FillSolid(dc, RECT{track.left, track.top, track.left + width, track.bottom}, style.accent);
     }
 }
@@ -297,23 +271,18 @@ void KeyPanelPainter::paintFlatCap(HDC dc, const CapStyle& style, const KeySpec&
 // A ring with an arrow head, 11 pixels wide, ending at `right`.
 void KeyPanelPainter::paintLoopMark(HDC dc, int right, int top, COLORREF color)
 {
-    HPEN pen = CreatePen(PS_SOLID, 2, color);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Ellipse(dc, right - 11, top, right, top + 11);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-    HBRUSH brush = CreateSolidBrush(color);
-    HPEN edge = CreatePen(PS_SOLID, 1, color);
-    oldBrush = SelectObject(dc, brush);
-    oldPen = SelectObject(dc, edge);
+    {
+        brio::GdiObjectOwner<HPEN> ring(CreatePen(PS_SOLID, 2, color));
+        brio::ScopedSelection selectPen(dc, ring.get());
+        brio::ScopedSelection selectBrush(dc, GetStockObject(NULL_BRUSH));
+        Ellipse(dc, right - 11, top, right, top + 11);
+    }
+    brio::GdiObjectOwner<HBRUSH> brush(CreateSolidBrush(color));
+    brio::GdiObjectOwner<HPEN> edge(CreatePen(PS_SOLID, 1, color));
+    brio::ScopedSelection selectBrush(dc, brush.get());
+    brio::ScopedSelection selectPen(dc, edge.get());
     POINT head[3] = {{right - 4, top - 2}, {right + 1, top + 3}, {right - 5, top + 4}};
     Polygon(dc, head, 3);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(edge);
-    DeleteObject(brush);
 }
 
 } // namespace player

@@ -6,6 +6,7 @@
 #include "player/PlayerInterface.h"
 
 #include "platform/WinTypes.h"
+#include "platform/gdi/MemoryDib.h"
 
 #include <array>
 #include <string>
@@ -37,7 +38,6 @@ private:
     void paintFlatCap(HDC dc, const CapStyle& style, const KeySpec& key, const CapView& view);
     void paintLoopMark(HDC dc, int right, int top, COLORREF color);
     HFONT font(const FontSpec& spec);
-    void releaseBackground();
 
     struct CachedFont {
         FontSpec spec;
@@ -45,9 +45,7 @@ private:
     };
     std::vector<CachedFont> fonts_;
     const PixelBuffer* backgroundSource_ = nullptr;
-    HDC backgroundDc_ = nullptr;
-    HBITMAP backgroundBitmap_ = nullptr;
-    HGDIOBJ backgroundOld_ = nullptr;
+    brio::MemoryDib background_;
 };
 
 } // namespace player

@@ -188,14 +188,6 @@ BitmapObject* DeviceContext::bitmap() const
     return LookupBitmap(state_.bitmap);
 }
 
-DcStateSaver::DcStateSaver(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-
-DcStateSaver::~DcStateSaver()
-{
-    if (saved_ > 0)
-        RestoreDC(dc_, saved_);
-}
-
 HDC CreateSurfaceDC(DeviceContext::Kind kind, PixelBufferPtr surface, POINT deviceOrigin,
                     std::optional<Region> visible)
 {

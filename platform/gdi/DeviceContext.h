@@ -123,19 +123,6 @@ private:
     mutable bool clipValid_ = false;
 };
 
-// Keeps a DC's drawing state for a scope: SaveDC on entry, RestoreDC on exit.
-class DcStateSaver {
-public:
-    explicit DcStateSaver(HDC dc);
-    ~DcStateSaver();
-    DcStateSaver(const DcStateSaver&) = delete;
-    DcStateSaver& operator=(const DcStateSaver&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 // Wraps a DC created by the window system around a surface.
 HDC CreateSurfaceDC(DeviceContext::Kind kind, PixelBufferPtr surface, POINT deviceOrigin,
                     std::optional<Region> visible);

@@ -1,7 +1,6 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
-#include "platform/gdi/UnfilledBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SePixels.h"
 #include "ui/component/Exception.h"
@@ -39,33 +38,10 @@ TSeBitmap::~TSeBitmap()
 
 void TSeBitmap::release()
 {
-    releaseCopy();
-    if (dc_) {
-        if (oldBitmap_)
-            SelectObject(dc_, oldBitmap_);
-        DeleteDC(dc_);
-    }
-    if (dib_)
-        DeleteObject(dib_);
-    dc_ = nullptr;
-    dib_ = nullptr;
-    oldBitmap_ = nullptr;
+    copy_.reset();
+    dib_.reset();
     bits_ = nullptr;
     width_ = height_ = 0;
-}
-
-void TSeBitmap::releaseCopy()
-{
-    if (copyDc_) {
-        if (oldCopyBitmap_)
-            SelectObject(copyDc_, oldCopyBitmap_);
-        DeleteDC(copyDc_);
-    }
-    if (copy_)
-        DeleteObject(copy_);
-    copyDc_ = nullptr;
-    copy_ = nullptr;
-    oldCopyBitmap_ = nullptr;
 }
 
 void TSeBitmap::Allocate(int width, int height) { allocate(width, height, true); }
@@ -91,36 +67,15 @@ void TSeBitmap::allocate(int width, int height, bool cleared)
         OnBeforeRelease(this);
     release();
 
-    void* bits = nullptr;
-    HBITMAP dib = nullptr;
-    if (cleared) {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    } else {
-        dib = CreateUnfilledDIBSection(width, height, &bits);
+    brio::MemoryDib dib(width, height, cleared ? brio::MemoryDib::Fill::Cleared : brio::MemoryDib::Fill::Unfilled);
+    switch (dib.failure()) {
+    case brio::MemoryDib::Failure::None: break;
+    case brio::MemoryDib::Failure::Bitmap: throw EOutOfResources("Can't allocate the DIB handle");
+    case brio::MemoryDib::Failure::Dc: throw EOutOfResources("Can't create compatible DC");
+    case brio::MemoryDib::Failure::Selection: throw EOutOfResources("Can't select an object into DC");
     }
-    if (!dib || !bits)
-        throw EOutOfResources("Can't allocate the DIB handle");
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) {
-        DeleteObject(dib);
-        throw EOutOfResources("Can't create compatible DC");
-    }
-    HGDIOBJ old = SelectObject(dc, dib);
-    if (!old) {
-        DeleteDC(dc);
-        DeleteObject(dib);
-        throw EOutOfResources("Can't select an object into DC");
-    }
-    dib_ = dib;
-    dc_ = dc;
-    oldBitmap_ = old;
-    bits_ = static_cast<Pixel*>(bits);
+    dib_ = std::move(dib);
+    bits_ = dib_.bits();
     width_ = width;
     height_ = height;
 }
@@ -158,7 +113,7 @@ void TSeBitmap::SetAlpha(std::uint8_t alpha)
 
 // ---- Drawing to device contexts ---------------------------------------------------
 
-HDC TSeBitmap::opaqueSource() const { return copyDc_ ? copyDc_ : dc_; }
+HDC TSeBitmap::opaqueSource() const { return copy_ ? copy_.dc() : dib_.dc(); }
 
 void TSeBitmap::Draw(HDC dc, int x, int y, bool masked) { DrawRect(dc, x, y, RECT{0, 0, width_, height_}, masked); }
 
@@ -178,7 +133,7 @@ void TSeBitmap::ScaleDraw(HDC dc, const RECT& dest, const RECT& source, bool mas
     const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
     const int sw = source.right - source.left, sh = source.bottom - source.top;
     if (dw == sw && dh == sh) {
-        BitBlt(dc, dest.left, dest.top, dw, dh, dc_, source.left, source.top, SRCCOPY);
+        BitBlt(dc, dest.left, dest.top, dw, dh, dib_.dc(), source.left, source.top, SRCCOPY);
         return;
     }
     const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
@@ -190,7 +145,7 @@ void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
 {
     const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
     if (platformBlits) {
-        TransparentBlt(dc, dest.left, dest.top, dw, dh, dc_, sourceRect.left, sourceRect.top,
+        TransparentBlt(dc, dest.left, dest.top, dw, dh, dib_.dc(), sourceRect.left, sourceRect.top,
                        sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SeKeyColorRef);
         return;
     }
@@ -208,7 +163,7 @@ void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
 
     TSeBitmap scratch;
     scratch.Allocate(tw, th);
-    BitBlt(scratch.dc_, 0, 0, tw, th, dc, target.left, target.top, SRCCOPY);
+    BitBlt(scratch.dib_.dc(), 0, 0, tw, th, dc, target.left, target.top, SRCCOPY);
     const int offsetX = target.left - dest.left, offsetY = target.top - dest.top;
     if (sw == dw && sh == dh) {
         for (int y = 0; y < th; ++y) {
@@ -236,7 +191,7 @@ void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
             }
         }
     }
-    BitBlt(dc, target.left, target.top, tw, th, scratch.dc_, 0, 0, SRCCOPY);
+    BitBlt(dc, target.left, target.top, tw, th, scratch.dib_.dc(), 0, 0, SRCCOPY);
 }
 
 void TSeBitmap::TileDraw(HDC dc, const RECT& dest, const RECT& source, bool masked)
@@ -278,25 +233,16 @@ void TSeBitmap::TileDraw(TCanvas& canvas, const RECT& dest, const RECT& source, 
 void TSeBitmap::RefreshCopy()
 {
     if (!bits_) {
-        releaseCopy();
+        copy_.reset();
         return;
     }
-    BITMAP info{};
-    if (!copy_ || GetObject(copy_, sizeof info, &info) == 0 || info.bmWidth != width_ || info.bmHeight != height_) {
-        releaseCopy();
+    if (copy_.width() != width_ || copy_.height() != height_) {
         // The blit below fills every pixel.
-        HBITMAP copy = CreateUnfilledBitmap(width_, height_, nullptr);
-        HDC copyDc = copy ? CreateCompatibleDC(nullptr) : nullptr;
-        if (!copyDc) {
-            if (copy)
-                DeleteObject(copy);
+        copy_ = brio::MemoryDib(width_, height_, brio::MemoryDib::Fill::Unfilled);
+        if (!copy_)
             return; // drawing falls back to the DIB itself
-        }
-        copy_ = copy;
-        copyDc_ = copyDc;
-        oldCopyBitmap_ = SelectObject(copyDc_, copy_);
     }
-    BitBlt(copyDc_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+    BitBlt(copy_.dc(), 0, 0, width_, height_, dib_.dc(), 0, 0, SRCCOPY);
 }
 
 std::unique_ptr<TSeBitmapLink> TSeBitmap::LinkTo(const RECT& r)

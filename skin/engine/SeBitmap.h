@@ -5,6 +5,7 @@
 // copies and fills blend by the alpha byte instead.
 
 #include "platform/WinTypes.h"
+#include "platform/gdi/MemoryDib.h"
 #include "ui/component/Component.h"
 #include "ui/component/Types.h"
 
@@ -40,7 +41,7 @@ public:
     bool UseAlpha() const { return useAlpha_; }
     void SetUseAlpha(bool useAlpha) { useAlpha_ = useAlpha; }
     TFont* Font() const { return font_.get(); }
-    HDC DC() const { return dc_; }
+    HDC DC() const { return dib_.dc(); }
     Pixel* Bits() { return bits_; }
     const Pixel* Bits() const { return bits_; }
     Pixel* ScanLine(int y) { return bits_ + std::ptrdiff_t(y) * width_; }
@@ -99,8 +100,7 @@ public:
     // has it open; an empty bitmap leaves the clipboard alone.
     void CopyToClipboard() const;
 
-    // Rebuilds the device-dependent copy used for opaque stretching and
-    // tiling.
+    // Rebuilds the opaque copy used for stretching and tiling.
     void RefreshCopy();
     // A region of the non-key pixels, offset by (x, y); null when empty.
     HRGN CreateRegion(int x, int y) const;
@@ -115,7 +115,6 @@ private:
     // The record; pixels near `keyColour` (when given) become the key.
     void readRecord(TSeByteReader& in, const Pixel* keyColour);
     void release();
-    void releaseCopy();
     HDC opaqueSource() const;
     void drawMasked(HDC dc, const RECT& dest, const RECT& source);
 
@@ -123,13 +122,10 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool useAlpha_ = false;
-    HBITMAP dib_ = nullptr;
-    HGDIOBJ oldBitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    Pixel* bits_ = nullptr;
-    HBITMAP copy_ = nullptr;
-    HGDIOBJ oldCopyBitmap_ = nullptr;
-    HDC copyDc_ = nullptr;
+    brio::MemoryDib dib_;
+    Pixel* bits_ = nullptr; // dib_'s pixels, kept at hand for the pixel loops
+    // An opaque copy for stretching and tiling; empty when not made.
+    brio::MemoryDib copy_;
     std::unique_ptr<TFont> font_;
 };
 

@@ -1,6 +1,7 @@
 #include "skin/engine/SeBitmapObjects.h"
 
 #include "platform/Gdi.h"
+#include "platform/gdi/DcStateSaver.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeDrawing.h"
 #include "ui/graphics/Canvas.h"
@@ -45,10 +46,9 @@ void DrawLinkPart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& source
     case tsStretch: image->ScaleDraw(dc, dest, source, masked); break;
     case tsCenter: {
         const RECT placed = CenterRect(RECT{0, 0, RectWidth(source), RectHeight(source)}, dest);
-        const int saved = SaveDC(dc);
+        brio::DcStateSaver saved(dc);
         IntersectClipRect(dc, dest.left, dest.top, dest.right, dest.bottom);
         image->DrawRect(dc, placed.left, placed.top, source, masked);
-        RestoreDC(dc, saved);
         break;
     }
     }
@@ -64,7 +64,7 @@ void DrawNinePart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& bounds
     auto at = [&](int l, int t, int r, int b) { return RECT{x + l, y + t, x + r, y + b}; };
     HDC dc = canvas.Handle();
     // Corners and edges of a tiny object would reach past it.
-    const int saved = SaveDC(dc);
+    brio::DcStateSaver saved(dc);
     IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
     DrawLinkPart(canvas, link, RECT{L + ml, T + mt, R - mr, B - mb}, at(ml, mt, W - mr, H - mb), style.centre,
                  style.maskedCentre);
@@ -83,7 +83,6 @@ void DrawNinePart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& bounds
     corner(RECT{R - mr, T, R, T + mt}, W - mr, 0);
     corner(RECT{L, B - mb, L + ml, B}, 0, H - mb);
     corner(RECT{R - mr, B - mb, R, B}, W - mr, H - mb);
-    RestoreDC(dc, saved);
 }
 
 // ---- TSeBitmapObject -----------------------------------------------------------------------

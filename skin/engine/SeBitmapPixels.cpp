@@ -242,7 +242,7 @@ void TSeBitmap::CloneFrom(const TGraphic* graphic)
     } else {
         Fill(0);
         TCanvas canvas;
-        canvas.SetHandle(dc_);
+        canvas.SetHandle(dib_.dc());
         canvas.Draw(0, 0, const_cast<TGraphic*>(graphic));
         canvas.SetHandle(nullptr);
     }

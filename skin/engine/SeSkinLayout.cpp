@@ -4,6 +4,7 @@
 #include "skin/engine/SeSkinObject.h"
 
 #include "platform/Gdi.h"
+#include "platform/gdi/MeasuringDc.h"
 #include "ui/graphics/Font.h"
 
 void TSeSkinObject::ArrangeIn(const RECT& r)
@@ -21,15 +22,10 @@ void TSeSkinObject::ArrangeIn(const RECT& r)
 
 void TSeSkinObject::measureTextWidth()
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc)
+    brio::MeasuringDc dc(Font()->Handle());
+    if (!dc.get())
         return;
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    SIZE size{};
-    GetTextExtentPoint32(dc, text_.c_str(), int(text_.size()), &size);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    SetWidth(size.cx + textMarginLeft_ + textMarginRight_);
+    SetWidth(dc.textExtent(text_).cx + textMarginLeft_ + textMarginRight_);
 }
 
 void TSeSkinObject::AlignObjects()

@@ -6,6 +6,8 @@
 #include "ui/forms/Form.h"
 #include "ui/graphics/Font.h"
 
+#include "platform/gdi/MeasuringDc.h"
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -43,12 +45,7 @@ public:
 
     SIZE measure(int maxWidth)
     {
-        RECT r{0, 0, maxWidth, 0};
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, Font()->Handle());
-        DrawText(dc, Caption().c_str(), -1, &r, kTextFormat | DT_CALCRECT);
-        SelectObject(dc, old);
-        DeleteDC(dc);
+        const RECT r = brio::MeasuringDc(Font()->Handle()).textRect(Caption(), RECT{0, 0, maxWidth, 0}, kTextFormat);
         return SIZE{RectWidth(r), RectHeight(r)};
     }
 

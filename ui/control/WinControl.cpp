@@ -12,6 +12,7 @@
 #include "ui/forms/Screen.h"
 
 #include "platform/WindowProcedure.h"
+#include "platform/gdi/DcStateSaver.h"
 
 #include <algorithm>
 #include <set>
@@ -658,23 +659,27 @@ void TWinControl::PaintWindow(HDC) {}
 void TWinControl::PaintHandler(TMessage& m)
 {
     HDC dc = reinterpret_cast<HDC>(m.WParam);
-    PAINTSTRUCT ps;
-    bool own = dc == nullptr;
-    if (own)
-        dc = BeginPaint(handle_, &ps);
-    int saved = SaveDC(dc);
-    try {
-        PaintWindow(dc);
-    } catch (...) {
-        RestoreDC(dc, saved);
-        if (own)
-            EndPaint(handle_, &ps);
-        throw;
+    if (dc) {
+        paintWith(dc);
+        return;
     }
-    RestoreDC(dc, saved);
+    PAINTSTRUCT ps;
+    dc = BeginPaint(handle_, &ps);
+    struct EndPaintOnExit {
+        HWND window;
+        PAINTSTRUCT& ps;
+        ~EndPaintOnExit() { EndPaint(window, &ps); }
+    } endPaint{handle_, ps};
+    paintWith(dc);
+}
+
+void TWinControl::paintWith(HDC dc)
+{
+    {
+        brio::DcStateSaver saved(dc);
+        PaintWindow(dc);
+    }
     PaintControls(dc, nullptr);
-    if (own)
-        EndPaint(handle_, &ps);
 }
 
 void TWinControl::PaintControls(HDC dc, TControl* first)
@@ -689,18 +694,17 @@ void TWinControl::PaintControls(HDC dc, TControl* first)
         TRect r = c->BoundsRect();
         if (!RectVisible(dc, &r))
             continue;
-        int saved = SaveDC(dc);
+        brio::DcStateSaver saved(dc);
         OffsetViewportOrgEx(dc, c->Left(), c->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, c->Width(), c->Height());
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
 void TWinControl::PaintTo(HDC dc, int x, int y)
 {
     HandleNeeded();
-    int saved = SaveDC(dc);
+    brio::DcStateSaver saved(dc);
     OffsetViewportOrgEx(dc, x, y, nullptr);
     TRect client = ClientRect();
     IntersectClipRect(dc, 0, 0, RectWidth(client), RectHeight(client));
@@ -709,7 +713,6 @@ void TWinControl::PaintTo(HDC dc, int x, int y)
     for (TControl* c : controls_)
         if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible())
             w->PaintTo(dc, w->Left(), w->Top());
-    RestoreDC(dc, saved);
 }
 
 void TWinControl::Loaded()

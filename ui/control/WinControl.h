@@ -152,6 +152,8 @@ private:
     void handleKeyMessage(TMessage& m);
     void handleFocusMessage(TMessage& m);
     bool routeMouseToChild(TMessage& m);
+    // The window's own painting in a saved state, then its graphic children.
+    void paintWith(HDC dc);
     void updateShowing();
     // Hidden or disabled: the form forgets this control (and its children)
     // as its active control.

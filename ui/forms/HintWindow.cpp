@@ -6,6 +6,7 @@
 #include "ui/forms/Screen.h"
 
 #include "platform/WinUser.h"
+#include "platform/gdi/MeasuringDc.h"
 
 #include <algorithm>
 
@@ -46,12 +47,7 @@ void THintWindow::WndProc(TMessage& m)
 
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint, void*)
 {
-    RECT r{0, 0, maxWidth, 0};
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    DrawText(dc, hint.c_str(), int(hint.size()), &r, kHintTextFormat | DT_CALCRECT);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    RECT r = brio::MeasuringDc(Font()->Handle()).textRect(hint, RECT{0, 0, maxWidth, 0}, kHintTextFormat);
     // Border and a little air around the text.
     r.right += 6;
     r.bottom += 2;

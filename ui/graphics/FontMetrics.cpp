@@ -2,15 +2,9 @@
 
 #include "ui/graphics/Font.h"
 
-#include "platform/Gdi.h"
+#include "platform/gdi/MeasuringDc.h"
 
 int FontCellHeight(TFont* font)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font->Handle());
-    TEXTMETRIC metrics{};
-    GetTextMetrics(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return metrics.tmHeight;
+    return brio::MeasuringDc(font->Handle()).metrics().tmHeight;
 }

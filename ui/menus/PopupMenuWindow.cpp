@@ -10,6 +10,10 @@
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
+#include "platform/gdi/GdiObjectOwner.h"
+#include "platform/gdi/MeasuringDc.h"
+#include "platform/gdi/MemoryDib.h"
+#include "platform/gdi/ScopedSelection.h"
 
 #include <algorithm>
 
@@ -36,19 +40,14 @@ void PaintMenuMark(HDC dc, RECT r, UINT mark, COLORREF color)
 {
     int w = RectWidth(r);
     int h = RectHeight(r);
-    HDC maskDc = CreateCompatibleDC(dc);
-    HBITMAP mask = CreateCompatibleBitmap(dc, w, h);
-    HGDIOBJ oldMask = SelectObject(maskDc, mask);
+    brio::MemoryDib mask(w, h);
+    if (!mask)
+        return;
     RECT local{0, 0, w, h};
-    DrawFrameControl(maskDc, &local, DFC_MENU, mark);
-    HBRUSH brush = CreateSolidBrush(color);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    BitBlt(dc, r.left, r.top, w, h, maskDc, 0, 0, kPaintMaskWithBrush);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
-    SelectObject(maskDc, oldMask);
-    DeleteObject(mask);
-    DeleteDC(maskDc);
+    DrawFrameControl(mask.dc(), &local, DFC_MENU, mark);
+    brio::GdiObjectOwner<HBRUSH> brush(CreateSolidBrush(color));
+    brio::ScopedSelection selectBrush(dc, brush.get());
+    BitBlt(dc, r.left, r.top, w, h, mask.dc(), 0, 0, kPaintMaskWithBrush);
 }
 
 } // namespace
@@ -93,25 +92,18 @@ TPoint TMenuPopupWindow::measure() const
 {
     int width = 80;
     int height = 2 * kBorder;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    brio::MeasuringDc dc(Font()->Handle());
+    auto textWidth = [&](const std::string& text) { return RectWidth(dc.textRect(text, RECT{}, DT_SINGLELINE)); };
     for (TMenuItem* item : items_) {
         height += RowHeight(item);
         if (item->IsLine())
             continue;
-        RECT r{0, 0, 0, 0};
-        DrawText(dc, item->Caption().c_str(), -1, &r, DT_SINGLELINE | DT_CALCRECT);
-        int w = RectWidth(r);
+        int w = textWidth(item->Caption());
         std::string keys = ShortCutToText(item->ShortCut());
-        if (!keys.empty()) {
-            RECT k{0, 0, 0, 0};
-            DrawText(dc, keys.c_str(), -1, &k, DT_SINGLELINE | DT_CALCRECT);
-            w += kShortCutGap + RectWidth(k);
-        }
+        if (!keys.empty())
+            w += kShortCutGap + textWidth(keys);
         width = std::max(width, w + 2 * kGutter + 2 * kBorder);
     }
-    SelectObject(dc, old);
-    DeleteDC(dc);
     return TPoint{width, height};
 }
 

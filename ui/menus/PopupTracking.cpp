@@ -16,30 +16,29 @@ void TrackPopupWindow(HWND popup, const std::function<bool(MSG&)>& filter, const
 {
     ShowPopupWindow(popup);
     SetCapture(popup);
-    auto previousFilter = Application->MessageFilter;
-    Application->MessageFilter = filter;
-    auto finish = [&] {
-        Application->MessageFilter = previousFilter;
-        if (GetCapture() == popup)
-            ReleaseCapture();
-    };
-    try {
-        while (!done && !Application->Terminated() && IsWindow(popup)) {
-            Application->HandleMessage();
-            // Another window took the capture: the pop-up has lost the user.
-            if (GetCapture() != popup && IsWindow(popup))
-                break;
+    // The previous filter and the capture come back however the loop ends.
+    struct RestoreOnExit {
+        HWND popup;
+        std::function<bool(MSG&)> previousFilter;
+        ~RestoreOnExit()
+        {
+            Application->MessageFilter = std::move(previousFilter);
+            if (GetCapture() == popup)
+                ReleaseCapture();
         }
-    } catch (...) {
-        finish();
-        throw;
+    } restore{popup, Application->MessageFilter};
+    Application->MessageFilter = filter;
+    while (!done && !Application->Terminated() && IsWindow(popup)) {
+        Application->HandleMessage();
+        // Another window took the capture: the pop-up has lost the user.
+        if (GetCapture() != popup && IsWindow(popup))
+            break;
     }
-    finish();
 }
 
 POINT MouseMessageScreenPoint(const MSG& msg)
 {
-    POINT p{short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))};
+    POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
     ClientToScreen(msg.hwnd, &p);
     return p;
 }

@@ -8,6 +8,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
+#include "platform/gdi/MeasuringDc.h"
 
 #include <algorithm>
 #include <cstring>
@@ -15,30 +16,6 @@
 namespace {
 
 constexpr int kMargin = 1;
-
-// A screen DC with `font` selected, for measuring.
-class MeasuringDc {
-public:
-    explicit MeasuringDc(HFONT font) : dc_(GetDC(nullptr))
-    {
-        if (dc_)
-            old_ = SelectObject(dc_, font);
-    }
-    ~MeasuringDc()
-    {
-        if (!dc_)
-            return;
-        SelectObject(dc_, old_);
-        ReleaseDC(nullptr, dc_);
-    }
-    MeasuringDc(const MeasuringDc&) = delete;
-    MeasuringDc& operator=(const MeasuringDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
-};
 
 } // namespace
 
@@ -219,11 +196,8 @@ void TEdit::PasteFromClipboard()
 
 int TEdit::lineHeight() const
 {
-    MeasuringDc dc(Font()->Handle());
-    TEXTMETRIC tm{};
-    if (!dc.get() || !GetTextMetrics(dc.get(), &tm))
-        return 13;
-    return tm.tmHeight;
+    const int height = brio::MeasuringDc(Font()->Handle()).metrics().tmHeight;
+    return height > 0 ? height : 13;
 }
 
 const std::vector<int>& TEdit::positionsX() const
@@ -232,18 +206,14 @@ const std::vector<int>& TEdit::positionsX() const
         return positions_;
     std::u16string shown = displayText();
     positions_.assign(shown.size() + 1, 0);
-    MeasuringDc dc(Font()->Handle());
+    brio::MeasuringDc dc(Font()->Handle());
     for (std::size_t i = 1; i <= shown.size(); ++i) {
         // Inside a pair the position is the pair's start.
         if (i < shown.size() && IsLowSurrogate(shown[i]) && IsHighSurrogate(shown[i - 1])) {
             positions_[i] = positions_[i - 1];
             continue;
         }
-        std::string prefix = Utf16ToUtf8(std::u16string_view(shown).substr(0, i));
-        SIZE size{};
-        if (dc.get())
-            GetTextExtentPoint32(dc.get(), prefix.c_str(), int(prefix.size()), &size);
-        positions_[i] = size.cx;
+        positions_[i] = dc.textExtent(Utf16ToUtf8(std::u16string_view(shown).substr(0, i))).cx;
     }
     positionsValid_ = true;
     return positions_;

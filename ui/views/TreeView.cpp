@@ -9,6 +9,7 @@
 #include "ui/control/NativeScrollBar.h"
 
 #include "platform/Gdi.h"
+#include "platform/gdi/MeasuringDc.h"
 
 #include <algorithm>
 
@@ -170,13 +171,7 @@ TTreeNode* TTreeView::TopItem() const
 
 int TTreeView::textWidth(const std::string& text) const
 {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    SIZE size{};
-    GetTextExtentPoint32(dc, text.c_str(), int(text.size()), &size);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return size.cx;
+    return brio::MeasuringDc(Font()->Handle()).textExtent(text).cx;
 }
 
 TTreeView::RowLayout TTreeView::layoutOf(const TTreeNode* node) const
