@@ -6,6 +6,7 @@
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
 #include "skin/engine/SeByteReader.h"
+#include "skin/engine/SeKeyedPixels.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeStreamIo.h"
 #include "ui/component/Exception.h"

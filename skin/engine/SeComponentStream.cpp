@@ -13,8 +13,6 @@
 #include <limits>
 #include <memory>
 #include <string_view>
-#include <typeindex>
-#include <unordered_map>
 
 namespace {
 
@@ -263,63 +261,13 @@ void checkComponentStream(TSeByteReader in)
         InvalidStreamOperation();
 }
 
-// ClassName demangles on every call; a skin load asks for the same few
-// classes hundreds of times.
-const std::string& classNameOf(const TSeSkinObject& object)
+// The class a record announced (the class table's name of the object made
+// for it) against the one its component stream names.
+void requireClass(const std::string& announced, std::string_view className)
 {
-    thread_local std::unordered_map<std::type_index, std::string> names;
-    // Siblings are mostly of one class: the last answer is checked first.
-    thread_local const std::type_info* lastType = nullptr;
-    thread_local const std::string* lastName = nullptr;
-    const std::type_info& type = typeid(object);
-    if (&type == lastType)
-        return *lastName;
-    auto found = names.find(std::type_index(type));
-    if (found == names.end())
-        found = names.emplace(std::type_index(type), object.ClassName()).first;
-    lastType = &type;
-    lastName = &found->second;
-    return found->second;
-}
-
-void requireClass(const TSeSkinObject& object, std::string_view className)
-{
-    const std::string& expected = classNameOf(object);
-    if (className != expected)
-        throw EReadError("Invalid stream operation: " + std::string(className) + " where " + expected +
+    if (className != announced)
+        throw EReadError("Invalid stream operation: " + std::string(className) + " where " + announced +
                          " was announced");
-}
-
-template <class Word>
-Word loadWord(const char* at)
-{
-    Word w;
-    std::memcpy(&w, at, sizeof w);
-    return w;
-}
-
-// Names are short; comparing them here, a word at a time with the last
-// word overlapping the one before, spares a library call per property.
-bool sameName(const std::string& a, std::string_view b)
-{
-    const std::size_t size = b.size();
-    if (a.size() != size)
-        return false;
-    const char* x = a.data();
-    const char* y = b.data();
-    if (size >= 8) {
-        for (std::size_t i = 0; i + 8 < size; i += 8)
-            if (loadWord<std::uint64_t>(x + i) != loadWord<std::uint64_t>(y + i))
-                return false;
-        return loadWord<std::uint64_t>(x + size - 8) == loadWord<std::uint64_t>(y + size - 8);
-    }
-    if (size >= 4)
-        return loadWord<std::uint32_t>(x) == loadWord<std::uint32_t>(y) &&
-               loadWord<std::uint32_t>(x + size - 4) == loadWord<std::uint32_t>(y + size - 4);
-    for (std::size_t i = 0; i < size; ++i)
-        if (x[i] != y[i])
-            return false;
-    return true;
 }
 
 [[noreturn, gnu::noinline]] void noSuchProperty(const std::string& objectName, std::string_view name)
@@ -337,7 +285,7 @@ bool sameName(const std::string& a, std::string_view b)
     const std::size_t count = properties.size();
     for (std::size_t step = 0; step < count; ++step) {
         const std::size_t i = next + step < count ? next + step : next + step - count;
-        if (sameName(properties[i].name, name)) {
+        if (properties[i].name == name) {
             next = i + 1;
             return properties[i];
         }
@@ -350,16 +298,16 @@ bool sameName(const std::string& a, std::string_view b)
 inline const TSePropertyInfo& findProperty(const TSePropertyList& properties, std::size_t& next,
                                            const std::string& objectName, std::string_view name)
 {
-    if (next < properties.size() && sameName(properties[next].name, name))
+    if (next < properties.size() && properties[next].name == name)
         return properties[next++];
     return searchProperty(properties, next, objectName, name);
 }
 
 // One component stream, already checked, straight onto the object.
-void applyComponentStream(TSeByteReader& in, TSeSkinObject& object)
+void applyComponentStream(TSeByteReader& in, TSeSkinObject& object, const std::string& className)
 {
     readSignature(in);
-    requireClass(object, readShortString(in));
+    requireClass(className, readShortString(in));
     const std::string name(readShortString(in));
     object.SetName(name);
     const TSePropertyList& properties = object.Properties();
@@ -456,14 +404,23 @@ TSeStreamedObject CaptureObject(const TSeSkinObject& object)
     return streamed;
 }
 
-void ApplyObject(TSeSkinObject& object, const TSeStreamedObject& streamed)
+namespace {
+
+void applyStreamedObject(TSeSkinObject& object, const std::string& className, const TSeStreamedObject& streamed)
 {
-    requireClass(object, streamed.className);
+    requireClass(className, streamed.className);
     object.SetName(streamed.name);
     const TSePropertyList& properties = object.Properties();
     std::size_t next = 0;
     for (const auto& [name, value] : streamed.properties)
         findProperty(properties, next, streamed.name, name).set(object, value);
+}
+
+} // namespace
+
+void ApplyObject(TSeSkinObject& object, const TSeStreamedObject& streamed)
+{
+    applyStreamedObject(object, object.ClassName(), streamed);
 }
 
 std::vector<std::uint8_t> SkinObjectToBinary(const TSeSkinObject& object)
@@ -522,7 +479,7 @@ TSeSkinObject* ReadObjectRecord(TSeByteReader& in, TComponent* owner, bool textF
         const TSeStreamedObject streamed = TextToStreamedObject(in.ReadStreamStringView());
         requireBinaryForm(streamed);
         std::unique_ptr<TSeSkinObject> object(cls->create(owner));
-        ApplyObject(*object, streamed);
+        applyStreamedObject(*object, cls->name, streamed);
         applyDefaultCharset(*object);
         return object.release();
     }
@@ -531,7 +488,7 @@ TSeSkinObject* ReadObjectRecord(TSeByteReader& in, TComponent* owner, bool textF
     TSeByteReader definition(in.Take(std::size_t(size)), std::size_t(size));
     checkComponentStream(definition);
     std::unique_ptr<TSeSkinObject> object(cls->create(owner));
-    applyComponentStream(definition, *object);
+    applyComponentStream(definition, *object, cls->name);
     if (!definition.AtEnd())
         InvalidStreamOperation();
     applyDefaultCharset(*object);

@@ -1,11 +1,6 @@
 #include "skin/engine/SePixels.h"
 
 #include <algorithm>
-#include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -68,42 +63,3 @@ Pixel HueShiftPixel(Pixel p, int delta)
 {
     return PixelFromColorRef(HueShiftColorRef(ColorRefFromPixel(p), delta), 0xFF);
 }
-
-void CopyKeyedPixelsPortable(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour)
-{
-    const std::uint32_t red = keyColour >> 16 & 0xFF, green = keyColour >> 8 & 0xFF, blue = keyColour & 0xFF;
-    for (std::size_t i = 0; i < count; ++i) {
-        Pixel p;
-        std::memcpy(&p, in + i * 4, 4);
-        out[i] = KeyedPixel(p, red, green, blue);
-    }
-}
-
-#if defined(__SSE2__)
-void CopyKeyedPixels(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour)
-{
-    // Four pixels a step. A channel is near when its absolute difference
-    // to the key's, from two saturating subtractions, is at most 5; the
-    // alpha lane is forced near so that only the colour decides.
-    const __m128i key = _mm_set1_epi32(int(keyColour & 0x00FFFFFF));
-    const __m128i five = _mm_set1_epi8(5);
-    const __m128i alphaLane = _mm_set1_epi32(int(0xFF000000));
-    const __m128i keyValue = _mm_set1_epi32(int(SeKeyValue));
-    const __m128i allNear = _mm_set1_epi32(-1);
-    std::size_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i * 4));
-        const __m128i distance = _mm_or_si128(_mm_subs_epu8(p, key), _mm_subs_epu8(key, p));
-        const __m128i near = _mm_or_si128(_mm_cmpeq_epi8(_mm_min_epu8(distance, five), distance), alphaLane);
-        const __m128i keyed = _mm_cmpeq_epi32(near, allNear);
-        const __m128i result = _mm_or_si128(_mm_and_si128(keyed, keyValue), _mm_andnot_si128(keyed, p));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), result);
-    }
-    CopyKeyedPixelsPortable(out + i, in + i * 4, count - i, keyColour);
-}
-#else
-void CopyKeyedPixels(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour)
-{
-    CopyKeyedPixelsPortable(out, in, count, keyColour);
-}
-#endif

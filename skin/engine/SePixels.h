@@ -23,20 +23,14 @@ constexpr bool IsNearColor(Pixel p, Pixel colour)
            near(p & 0xFF, colour & 0xFF);
 }
 
-// `p`, or the key when its colour is within less than 6 per channel of
-// (red, green, blue); free of branches, so loops over it vectorise.
+// `p`, or the key when each of its red, green and blue differs from (red,
+// green, blue) by less than 6.
 inline Pixel KeyedPixel(Pixel p, std::uint32_t red, std::uint32_t green, std::uint32_t blue)
 {
     const bool near = ((p >> 16 & 0xFF) - red + 5u < 11u) & ((p >> 8 & 0xFF) - green + 5u < 11u) &
                       ((p & 0xFF) - blue + 5u < 11u);
     return near ? SeKeyValue : p;
 }
-
-// `count` pixels from `in` (any alignment) to `out`, each through
-// KeyedPixel with `keyColour`'s red, green and blue. The portable form is
-// what machines without SSE2 run; both give the same pixels.
-void CopyKeyedPixels(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour);
-void CopyKeyedPixelsPortable(Pixel* out, const std::uint8_t* in, std::size_t count, Pixel keyColour);
 
 // The hue of `colour` (a 0x00BBGGRR colour reference) turned by `delta`
 // 255ths of the colour circle; the result is opaque in the sense that only

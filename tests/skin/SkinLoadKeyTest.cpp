@@ -9,6 +9,7 @@
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeByteReader.h"
 #include "skin/engine/SeComponentStream.h"
+#include "skin/engine/SeKeyedPixels.h"
 #include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeStreamIo.h"
