@@ -8,9 +8,8 @@
 
 namespace {
 
-constexpr int kColorCount = COLOR_MENUBAR + 1;
+constexpr int kColorCount = kSysColorCount;
 
-// The classic standard scheme, by index.
 constexpr std::array<COLORREF, kColorCount> kStandardScheme = {
     RGB(212, 208, 200), // COLOR_SCROLLBAR
     RGB(58, 110, 165),  // COLOR_BACKGROUND
@@ -73,6 +72,11 @@ bool validIndex(int index)
 }
 
 } // namespace
+
+const std::array<COLORREF, kSysColorCount>& ClassicSysColors()
+{
+    return kStandardScheme;
+}
 
 DWORD GetSysColor(int index)
 {

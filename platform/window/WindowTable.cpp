@@ -1,6 +1,7 @@
 #include "platform/window/WindowTable.h"
 
 #include "platform/window/Backend.h"
+#include "platform/window/SystemBroadcast.h"
 #include "platform/RectMath.h"
 
 namespace {
@@ -119,6 +120,9 @@ Window* DesktopWindow()
     w->client = w->window;
     w->created = true;
     ws.desktop = InsertWindow(std::move(w));
+    // The window system starts with the desktop: from now on colour changes
+    // reach the windows.
+    InstallSysColorBroadcast();
     return LookupWindow(ws.desktop);
 }
 

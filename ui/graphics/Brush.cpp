@@ -40,6 +40,10 @@ HBRUSH TBrush::Handle()
         } else if (style_ == bsClear) {
             handle_ = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
             ownsHandle_ = false;
+        } else if (HBRUSH system = color_ < 0 ? GetSysColorBrush(int(color_ & 0xFF)) : nullptr) {
+            // The system's own brush follows a change of colour scheme.
+            handle_ = system;
+            ownsHandle_ = false;
         } else {
             handle_ = CreateSolidBrush(ColorToRGB(color_));
             ownsHandle_ = true;

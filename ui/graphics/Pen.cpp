@@ -36,7 +36,11 @@ void TPen::Assign(const TPersistent* source)
 
 HPEN TPen::Handle()
 {
+    // A system colour may have changed since the pen was made.
+    if (handle_ && color_ < 0 && ColorToRGB(color_) != handleColor_)
+        handleChanged();
     if (!handle_) {
+        handleColor_ = ColorToRGB(color_);
         static constexpr int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL,
                                          PS_INSIDEFRAME};
         handle_ = CreatePen(styles[style_], width_, ColorToRGB(color_));

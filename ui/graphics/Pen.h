@@ -58,4 +58,5 @@ private:
     TPenStyle style_ = psSolid;
     TPenMode mode_ = pmCopy;
     HPEN handle_ = nullptr;
+    COLORREF handleColor_ = 0; // what the handle was made with
 };

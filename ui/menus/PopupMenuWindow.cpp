@@ -219,8 +219,12 @@ void TMenuPopupWindow::Paint()
 void TMenuPopupWindow::paintItem(HDC dc, TMenuItem* item, RECT row, bool selected)
 {
     bool enabled = item->Enabled();
-    if (selected)
+    // A lit disabled row is only outlined: grey text does not read on the
+    // highlight colour.
+    if (selected && enabled)
         FillRect(dc, &row, GetSysColorBrush(COLOR_HIGHLIGHT));
+    else if (selected)
+        FrameRect(dc, &row, GetSysColorBrush(COLOR_HIGHLIGHT));
     COLORREF textColor = GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
     RECT mark{row.left + 3, row.top + (kItemHeight - kMarkSize) / 2, row.left + 3 + kMarkSize,
               row.top + (kItemHeight - kMarkSize) / 2 + kMarkSize};
