@@ -89,6 +89,8 @@ std::optional<std::string> readFile(const char* fileName)
     return s.str();
 }
 
+constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
+
 std::vector<Line> splitLines(const std::string& content)
 {
     std::vector<Line> lines;
@@ -104,7 +106,7 @@ std::vector<Line> splitLines(const std::string& content)
         start = nl + 1;
     }
     // A UTF-8 byte order mark must not hide the first section.
-    if (!lines.empty() && lines[0].text.rfind("\xEF\xBB\xBF", 0) == 0)
+    if (!lines.empty() && lines[0].text.rfind(byteOrderMark, 0) == 0)
         lines[0].text.erase(0, 3);
     return lines;
 }
@@ -327,6 +329,8 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
             lines.push_back(added);
         }
     }
-    writeAtomically(fileName, join(lines));
+    // The mark that splitLines set aside goes back where it was.
+    bool marked = content && content->rfind(byteOrderMark, 0) == 0;
+    writeAtomically(fileName, (marked ? byteOrderMark : "") + join(lines));
     return TRUE;
 }

@@ -156,6 +156,15 @@ TEST_F(Profile, RemovalTakesEveryCopySoNothingStaleShowsThrough)
     EXPECT_EQ(readFile(), "");
 }
 
+TEST_F(Profile, WriteKeepsAByteOrderMark)
+{
+    writeFile("\xEF\xBB\xBF[a]\nx=1\n");
+    EXPECT_EQ(get("a", "x"), "1");
+    put("a", "x", "2");
+    put("b", "y", "3");
+    EXPECT_EQ(readFile(), "\xEF\xBB\xBF[a]\nx=2\n[b]\ny=3\n");
+}
+
 TEST_F(Profile, RefusesLineBreaksThatWouldForgeKeys)
 {
     writeFile("[a]\nx=1\n");
