@@ -63,6 +63,10 @@ void ActivateWindow(HWND hwnd, WORD state)
     HWND previous = ws.active;
     if (previous == hwnd)
         return;
+    // A pop-up or a drag belongs to the window that was active: it ends
+    // when the activation goes elsewhere, to another program included.
+    if (previous && ws.capture && TopLevelOf(ws.capture) != hwnd)
+        CancelCapture();
     if (previous && LookupWindow(previous)) {
         SendMessage(previous, WM_NCACTIVATE, FALSE, 0);
         SendMessage(previous, WM_ACTIVATE, activateParam(previous, WA_INACTIVE), reinterpret_cast<LPARAM>(hwnd));

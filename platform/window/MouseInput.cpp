@@ -440,6 +440,16 @@ BOOL ReleaseCapture()
     return TRUE;
 }
 
+void CancelCapture()
+{
+    HWND capture = GetCapture();
+    if (!capture)
+        return;
+    SendMessage(capture, WM_CANCELMODE, 0, 0);
+    if (GetCapture() == capture)
+        ReleaseCapture();
+}
+
 HWND GetCapture()
 {
     HWND capture = WindowSystem().capture;

@@ -32,6 +32,9 @@ void MoveFocusOutOf(HWND hwnd);
 // ---- Input (MouseInput.cpp, Caret.cpp)
 // A window that is being destroyed loses capture, mouse tracking and the caret.
 void ForgetWindowInput(HWND hwnd);
+// Ends whatever holds the mouse capture (a pop-up's loop, a drag): the
+// holder gets WM_CANCELMODE, then loses the capture if it still has it.
+void CancelCapture();
 void ForgetWindowCaret(HWND hwnd);
 
 // ---- Backend notifications for the top-level window around hwnd.

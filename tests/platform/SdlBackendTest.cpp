@@ -54,8 +54,13 @@ TEST(SdlKeyMap, SymbolsWithoutAVirtualKeyFallBackToThePosition)
 TEST(SdlWindowFlags, KindOfNativeWindowFollowsTheStyle)
 {
     const Uint32 base = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-    EXPECT_EQ(SdlWindowFlagsFor(WS_OVERLAPPEDWINDOW, 0, false), base);
-    EXPECT_EQ(SdlWindowFlagsFor(WS_OVERLAPPEDWINDOW, WS_EX_TOPMOST, false), base | SDL_WINDOW_ALWAYS_ON_TOP);
+    // A sizeable window lets the manager size and maximize it; a fixed one
+    // says its size is fixed.
+    EXPECT_EQ(SdlWindowFlagsFor(WS_OVERLAPPEDWINDOW, 0, false), base | SDL_WINDOW_RESIZABLE);
+    EXPECT_EQ(SdlWindowFlagsFor(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, false), base);
+    EXPECT_EQ(SdlWindowFlagsFor(WS_OVERLAPPEDWINDOW, WS_EX_TOPMOST, false),
+              base | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_RESIZABLE);
+    EXPECT_EQ(SdlWindowFlagsFor(WS_POPUP | WS_THICKFRAME, 0, true), base | SDL_WINDOW_POPUP_MENU);
     EXPECT_EQ(SdlWindowFlagsFor(WS_POPUP | WS_BORDER, 0, true), base | SDL_WINDOW_POPUP_MENU);
     EXPECT_EQ(SdlWindowFlagsFor(WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, true),
               base | SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP);
@@ -110,12 +115,14 @@ protected:
         return e;
     }
 
-    SDL_Event windowEvent(HWND hwnd, Uint8 what)
+    SDL_Event windowEvent(HWND hwnd, Uint8 what, int data1 = 0, int data2 = 0)
     {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;
         e.window.windowID = SDL_GetWindowID(native(hwnd));
         e.window.event = what;
+        e.window.data1 = data1;
+        e.window.data2 = data2;
         return e;
     }
 
@@ -238,10 +245,44 @@ TEST_F(SdlBackendTest, NativeEventsBecomeMessages)
     EXPECT_EQ(cursor.y, 160);
 }
 
-TEST_F(SdlBackendTest, CloseRequestClosesAndMinimizeRestoreRoundTrips)
+TEST_F(SdlBackendTest, MovesAndSizesByTheManagerReachTheWindowSystem)
 {
     HWND hwnd = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{40, 40, 340, 240});
     Pump();
+    Recorder::instance().clear();
+    Recorder::instance().ignore({WM_NCPAINT, WM_ERASEBKGND, WM_PAINT, WM_GETMINMAXINFO, WM_NCCALCSIZE});
+    // An Alt+drag reports every step; the last one wins.
+    push(windowEvent(hwnd, SDL_WINDOWEVENT_MOVED, 90, 60));
+    push(windowEvent(hwnd, SDL_WINDOWEVENT_MOVED, 134, 70));
+    push(windowEvent(hwnd, SDL_WINDOWEVENT_SIZE_CHANGED, 360, 250));
+    Pump();
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r, (RECT{134, 70, 494, 320}));
+    ExpectSequence({WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, W(WM_SIZE, SIZE_RESTORED)}, hwnd,
+                   "moved and sized by the manager");
+    // A click lands where the window now is.
+    push(mouseButton(hwnd, SDL_MOUSEBUTTONDOWN, 150, 120));
+    push(mouseButton(hwnd, SDL_MOUSEBUTTONUP, 150, 120));
+    Recorder::instance().clear();
+    Recorder::instance().ignore({WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEACTIVATE, WM_MOUSEMOVE, WM_PAINT});
+    Pump();
+    POINT client{134 + 150, 70 + 120};
+    ScreenToClient(hwnd, &client);
+    ExpectSequence({WL(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y), Posted),
+                    WL(WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y), Posted)},
+                   hwnd, "click after the move");
+}
+
+TEST_F(SdlBackendTest, MinimizeRestoreAndMaximizeByTheManagerArriveAsSysCommands)
+{
+    HWND hwnd = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{40, 40, 340, 240});
+    Pump();
+    Recorder::instance().clear();
+    Recorder::instance().ignore({WM_NCPAINT, WM_ERASEBKGND, WM_PAINT, WM_GETMINMAXINFO, WM_NCCALCSIZE,
+                                 WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE, WM_NCACTIVATE,
+                                 WM_ACTIVATE, WM_ACTIVATEAPP, WM_KILLFOCUS, WM_SETFOCUS, WM_SHOWWINDOW,
+                                 WM_GETICON, WM_QUERYOPEN});
     push(windowEvent(hwnd, SDL_WINDOWEVENT_MINIMIZED));
     Pump();
     EXPECT_TRUE(IsIconic(hwnd));
@@ -250,18 +291,54 @@ TEST_F(SdlBackendTest, CloseRequestClosesAndMinimizeRestoreRoundTrips)
     EXPECT_FALSE(IsIconic(hwnd));
     RECT r;
     GetWindowRect(hwnd, &r);
-    EXPECT_EQ(r.left, 40);
-    EXPECT_EQ(r.bottom, 240);
+    EXPECT_EQ(r, (RECT{40, 40, 340, 240}));
+    push(windowEvent(hwnd, SDL_WINDOWEVENT_MAXIMIZED));
+    Pump();
+    EXPECT_TRUE(IsZoomed(hwnd));
+    push(windowEvent(hwnd, SDL_WINDOWEVENT_RESTORED));
+    Pump();
+    EXPECT_FALSE(IsZoomed(hwnd));
+    ExpectSequence({W(WM_SYSCOMMAND, SC_MINIMIZE, Posted), W(WM_SYSCOMMAND, SC_RESTORE, Posted),
+                    W(WM_SYSCOMMAND, SC_MAXIMIZE, Posted), W(WM_SYSCOMMAND, SC_RESTORE, Posted)},
+                   hwnd, "the manager's minimize, restore, maximize, restore");
+}
 
+TEST_F(SdlBackendTest, CloseRequestEndsThePopupFirstAndClosesAtOnce)
+{
+    HWND hwnd = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{40, 40, 340, 240});
+    HWND popup = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kRecordingClass, "",
+                                WS_POPUP | WS_BORDER | WS_VISIBLE, 60, 100, 100, 80, nullptr, nullptr, nullptr,
+                                nullptr);
+    Pump();
+    SetCapture(popup);
     Recorder::instance().clear();
     Recorder::instance().ignore({WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_KILLFOCUS, WM_NCACTIVATE, WM_ACTIVATE,
-                                 WM_ACTIVATEAPP, WM_NCDESTROY});
+                                 WM_ACTIVATEAPP, WM_NCDESTROY, WM_SHOWWINDOW, WM_GETICON});
     push(windowEvent(hwnd, SDL_WINDOWEVENT_CLOSE));
     Pump();
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(native(hwnd), nullptr);
-    ExpectSequence({W(WM_SYSCOMMAND, SC_CLOSE, Posted), Step(WM_CLOSE), Step(WM_DESTROY)}, hwnd,
-                   "close request");
+    ExpectSequence({On(popup, WM_CANCELMODE), On(popup, WM_CAPTURECHANGED),
+                    On(hwnd, W(WM_SYSCOMMAND, SC_CLOSE, Posted)), On(hwnd, WM_CLOSE), On(hwnd, WM_DESTROY)},
+                   nullptr, "close request with a pop-up open");
+    DestroyWindow(popup);
+}
+
+TEST_F(SdlBackendTest, FocusToAnotherProgramEndsThePopup)
+{
+    HWND hwnd = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{40, 40, 340, 240});
+    HWND popup = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kRecordingClass, "",
+                                WS_POPUP | WS_BORDER | WS_VISIBLE, 60, 100, 100, 80, nullptr, nullptr, nullptr,
+                                nullptr);
+    SetActiveWindow(hwnd);
+    Pump();
+    ASSERT_EQ(GetActiveWindow(), hwnd);
+    SetCapture(popup);
+    push(windowEvent(hwnd, SDL_WINDOWEVENT_FOCUS_LOST));
+    Pump();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    DestroyWindow(popup);
 }
 
 TEST_F(SdlBackendTest, PostFromAnotherThreadEndsTheWait)

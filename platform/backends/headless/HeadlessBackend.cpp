@@ -1,5 +1,6 @@
 #include "platform/backends/headless/HeadlessBackend.h"
 
+#include "platform/window/ExternalChanges.h"
 #include "platform/window/MessageQueue.h"
 #include "platform/images/PngIo.h"
 #include "platform/RectMath.h"
@@ -115,4 +116,39 @@ void HeadlessBackend::pressKey(int virtualKey)
 void HeadlessBackend::typeText(const std::string& utf8)
 {
     RouteText(utf8);
+}
+
+void HeadlessBackend::managerPlaces(HWND hwnd, const RECT& window)
+{
+    brio::ReportExternalPlacement(hwnd, window);
+}
+
+void HeadlessBackend::managerMinimizes(HWND hwnd)
+{
+    brio::ReportExternalMinimize(hwnd);
+}
+
+void HeadlessBackend::managerRestores(HWND hwnd)
+{
+    brio::ReportExternalRestore(hwnd);
+}
+
+void HeadlessBackend::managerMaximizes(HWND hwnd)
+{
+    brio::ReportExternalMaximize(hwnd);
+}
+
+void HeadlessBackend::managerHides(HWND hwnd)
+{
+    brio::ReportExternalHide(hwnd);
+}
+
+void HeadlessBackend::managerCloses(HWND hwnd)
+{
+    brio::ReportCloseRequest(hwnd);
+}
+
+void HeadlessBackend::focusGoesToAnotherProgram()
+{
+    brio::ReportFocusLeftApplication();
 }

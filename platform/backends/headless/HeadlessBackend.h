@@ -41,6 +41,18 @@ public:
     void pressKey(int virtualKey);
     void typeText(const std::string& utf8);
 
+    // ---- What a window manager does on its own, reported the way a real
+    // backend reports it (see ExternalChanges.h)
+    void managerPlaces(HWND hwnd, const RECT& window);
+    void managerMinimizes(HWND hwnd);
+    void managerRestores(HWND hwnd);
+    void managerMaximizes(HWND hwnd);
+    // Another desktop is shown, or the desktop itself.
+    void managerHides(HWND hwnd);
+    void managerCloses(HWND hwnd);
+    // Alt+Tab or a click on another program.
+    void focusGoesToAnotherProgram();
+
     // ---- What a person would see
     // The composed screen, recomposed now.
     PixelBufferPtr composeScreen();

@@ -22,6 +22,7 @@ SdlBackend::SdlBackend()
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open the display: SDL video did not start: ") + SDL_GetError());
+    X11PrepareWindowHints();
     wakeEvent_ = SDL_RegisterEvents(1);
     // Native pointer events carry root positions that match their moment.
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
@@ -104,6 +105,7 @@ void SdlBackend::windowCreated(HWND hwnd)
     native.window = window;
     native.id = SDL_GetWindowID(window);
     native.topmost = (w->exStyle & WS_EX_TOPMOST) != 0;
+    native.resizable = (flags & SDL_WINDOW_RESIZABLE) != 0;
     byId_[native.id] = hwnd;
     natives_[hwnd] = native;
 }
@@ -158,6 +160,7 @@ void SdlBackend::pumpEvents()
     SDL_Event event;
     while (SDL_PollEvent(&event))
         handleEvent(event);
+    followManagerPlacement();
     if (focusLost_)
         handleFocusLoss();
 }

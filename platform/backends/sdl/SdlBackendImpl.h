@@ -46,9 +46,15 @@ private:
         std::uint32_t id = 0;
         bool shown = false;
         bool minimized = false;
+        bool maximized = false;  // by the manager
+        bool offDesktop = false; // unmapped by the manager, not minimized
         bool topmost = false;
+        bool resizable = false;
         bool shaped = false;
         std::optional<Region> pending; // window coordinates, waiting to be presented
+        // Where the manager put the window, gathered over one pump.
+        std::optional<POINT> placedAt;
+        std::optional<SIZE> sizedTo;
     };
 
     // SdlWindowSync.cpp
@@ -65,6 +71,7 @@ private:
     void handleEvent(const SDL_Event& event);
     void handleWindowEvent(const SDL_Event& event);
     void handleFocusLoss();
+    void followManagerPlacement();
     POINT screenPoint(std::uint32_t windowId, int x, int y);
     HWND windowOf(std::uint32_t windowId) const;
 

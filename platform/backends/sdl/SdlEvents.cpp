@@ -1,6 +1,7 @@
 // Native events become the window system's input: pointer positions on the
 // screen, virtual keys, typed text, activation, close requests, exposure.
 
+#include "platform/window/ExternalChanges.h"
 #include "platform/window/InputRouting.h"
 #include "platform/window/WindowInternals.h"
 #include "platform/window/WindowTable.h"
@@ -107,16 +108,42 @@ void SdlBackend::handleWindowEvent(const SDL_Event& event)
         // We keep every pixel of the window: showing them again is enough.
         markWhole(hwnd, native);
         return;
+    case SDL_WINDOWEVENT_MOVED:
+        native.placedAt = POINT{event.window.data1, event.window.data2};
+        return;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        native.sizedTo = SIZE{event.window.data1, event.window.data2};
+        return;
     case SDL_WINDOWEVENT_MINIMIZED:
+        // SDL says "minimized" for any unmapping by the manager; a window
+        // on another desktop, or under a shown desktop, keeps its state.
         native.minimized = true;
-        if (!IsIconic(hwnd))
-            ShowWindow(hwnd, SW_MINIMIZE);
+        if (X11WindowIconified(native.window)) {
+            brio::ReportExternalMinimize(hwnd);
+        } else {
+            native.offDesktop = true;
+            brio::ReportExternalHide(hwnd);
+        }
         return;
-    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        native.maximized = true;
+        brio::ReportExternalMaximize(hwnd);
+        return;
+    case SDL_WINDOWEVENT_RESTORED: {
         native.minimized = false;
-        if (IsIconic(hwnd))
-            ShowWindow(hwnd, SW_RESTORE);
+        bool wasMaximized = native.maximized;
+        native.maximized = false;
+        if (native.offDesktop) {
+            // Back on the screen: nothing changed for the window system,
+            // and the manager alone decides whether it gets the focus.
+            native.offDesktop = false;
+            markWhole(hwnd, native);
+            return;
+        }
+        if (IsIconic(hwnd) || (wasMaximized && IsZoomed(hwnd)))
+            brio::ReportExternalRestore(hwnd);
         return;
+    }
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         focusLost_ = false;
         if (WindowSystem().active != hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
@@ -126,7 +153,7 @@ void SdlBackend::handleWindowEvent(const SDL_Event& event)
         focusLost_ = true;
         return;
     case SDL_WINDOWEVENT_CLOSE:
-        PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        brio::ReportCloseRequest(hwnd);
         return;
     case SDL_WINDOWEVENT_LEAVE: {
         // The pointer went where no window of ours is; a held button keeps
@@ -150,6 +177,34 @@ void SdlBackend::handleFocusLoss()
     SDL_Window* focused = SDL_GetKeyboardFocus();
     if (focused && windowOf(SDL_GetWindowID(focused)))
         return;
-    if (WindowSystem().active)
-        ActivateWindow(nullptr, WA_INACTIVE);
+    brio::ReportFocusLeftApplication();
+}
+
+// Moves and sizes by the manager (a drag with Alt, snapping, a keyboard
+// move, a full-screen toggle) come back into the window system once per
+// pump, the last one winning. Our own moves come back too and change
+// nothing, as they match already.
+void SdlBackend::followManagerPlacement()
+{
+    std::vector<std::pair<HWND, RECT>> placed;
+    for (auto& [hwnd, native] : natives_) {
+        if (!native.placedAt && !native.sizedTo)
+            continue;
+        POINT at;
+        SIZE size;
+        SDL_GetWindowPosition(native.window, &at.x, &at.y);
+        SDL_GetWindowSize(native.window, &size.cx, &size.cy);
+        if (native.placedAt)
+            at = *native.placedAt;
+        if (native.sizedTo)
+            size = *native.sizedTo;
+        native.placedAt.reset();
+        native.sizedTo.reset();
+        // A command the manager's change posted is still on its way.
+        if (native.minimized || native.maximized != bool(IsZoomed(hwnd)))
+            continue;
+        placed.emplace_back(hwnd, RECT{at.x, at.y, at.x + size.cx, at.y + size.cy});
+    }
+    for (const auto& [hwnd, rect] : placed)
+        brio::ReportExternalPlacement(hwnd, rect);
 }

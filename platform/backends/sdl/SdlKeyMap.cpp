@@ -123,5 +123,9 @@ std::uint32_t SdlWindowFlagsFor(DWORD style, DWORD exStyle, bool owned)
         flags |= SDL_WINDOW_POPUP_MENU; // menus and drop-downs
     else if (exStyle & WS_EX_TOOLWINDOW)
         flags |= SDL_WINDOW_UTILITY | SDL_WINDOW_SKIP_TASKBAR;
+    // The manager may maximize and size what the user could size; the rest
+    // says its size is fixed.
+    if ((style & WS_THICKFRAME) && !(flags & (SDL_WINDOW_TOOLTIP | SDL_WINDOW_POPUP_MENU)))
+        flags |= SDL_WINDOW_RESIZABLE;
     return flags;
 }

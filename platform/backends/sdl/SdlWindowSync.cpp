@@ -2,8 +2,10 @@
 // visibility, state, stacking and shape, and presents the drawn pixels.
 
 #include "platform/RectMath.h"
+#include "platform/window/ExternalChanges.h"
 #include "platform/window/WindowTable.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
+#include "platform/backends/sdl/SdlKeyMap.h"
 #include "platform/backends/sdl/X11Display.h"
 
 #include <SDL.h>
@@ -38,8 +40,13 @@ void SdlBackend::windowChanged(HWND hwnd, unsigned what)
         syncZOrder(hwnd);
     }
     if ((what & Activation) && WindowSystem().active == hwnd && native.shown
-        && !(SDL_GetWindowFlags(native.window) & (SDL_WINDOW_INPUT_FOCUS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP)))
+        && !(SDL_GetWindowFlags(native.window) & (SDL_WINDOW_INPUT_FOCUS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_TOOLTIP))) {
         SDL_RaiseWindow(native.window);
+        // Without a manager nobody else moves the keyboard focus: a window
+        // that closed would leave it nowhere.
+        if (!X11WindowManagerRunning())
+            X11FocusWindow(native.window);
+    }
 }
 
 void SdlBackend::syncBounds(HWND hwnd, Native& native)
@@ -87,9 +94,19 @@ void SdlBackend::syncState(HWND hwnd, Native& native)
     Window* w = LookupWindow(hwnd);
     if (!w)
         return;
+    bool resizable = (SdlWindowFlagsFor(w->style, w->exStyle, w->owner != nullptr) & SDL_WINDOW_RESIZABLE) != 0;
+    if (resizable != native.resizable) {
+        native.resizable = resizable;
+        SDL_SetWindowResizable(native.window, resizable ? SDL_TRUE : SDL_FALSE);
+    }
     bool minimized = (w->style & WS_MINIMIZE) != 0;
     if (minimized == native.minimized)
         return;
+    if (minimized && !X11WindowManagerRunning()) {
+        // Nothing could show the window again: it stays as it was.
+        brio::ReportExternalRestore(hwnd);
+        return;
+    }
     native.minimized = minimized;
     if (minimized) {
         SDL_MinimizeWindow(native.window);

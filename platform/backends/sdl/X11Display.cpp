@@ -5,11 +5,13 @@
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 #endif
 
 #include <cstring>
+#include <string>
 
 #if defined(SDL_VIDEO_DRIVER_X11)
 
@@ -54,6 +56,77 @@ int channelShift(unsigned long mask)
         ++shift;
     }
     return shift;
+}
+
+// Requests of ours that may fail (the window went away meanwhile) must not
+// reach the default handler, which ends the process.
+int ignoreErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+class IgnoredErrors {
+public:
+    explicit IgnoredErrors(Display* display) : display_(display), previous_(XSetErrorHandler(ignoreErrors)) {}
+    ~IgnoredErrors()
+    {
+        XSync(display_, False);
+        XSetErrorHandler(previous_);
+    }
+    IgnoredErrors(const IgnoredErrors&) = delete;
+    IgnoredErrors& operator=(const IgnoredErrors&) = delete;
+
+private:
+    Display* display_;
+    XErrorHandler previous_;
+};
+
+std::vector<Atom> atomList(Display* display, ::Window window, Atom property)
+{
+    std::vector<Atom> atoms;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 64, False, XA_ATOM, &type, &format, &count, &after, &data)
+            == Success
+        && data && format == 32)
+        atoms.assign(reinterpret_cast<Atom*>(data), reinterpret_cast<Atom*>(data) + count);
+    if (data)
+        XFree(data);
+    return atoms;
+}
+
+bool propertyExists(Display* display, ::Window window, Atom property)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    bool exists = XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType, &type, &format, &count,
+                                     &after, &data)
+                      == Success
+                  && type != None;
+    if (data)
+        XFree(data);
+    return exists;
+}
+
+long wmState(Display* display, ::Window window)
+{
+    Atom property = XInternAtom(display, "WM_STATE", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    long state = WithdrawnState;
+    if (XGetWindowProperty(display, window, property, 0, 2, False, property, &type, &format, &count, &after, &data)
+            == Success
+        && data && format == 32 && count >= 1)
+        state = reinterpret_cast<long*>(data)[0];
+    if (data)
+        XFree(data);
+    return state;
 }
 
 } // namespace
@@ -143,8 +216,60 @@ PixelBufferPtr X11ReadRootWindow()
     return pixels;
 }
 
+void X11PrepareWindowHints()
+{
+    if (!onX11())
+        return;
+    if (Display* display = captureDisplay())
+        XInternAtom(display, "_MOTIF_WM_HINTS", False);
+}
+
+bool X11WindowManagerRunning()
+{
+    if (!onX11())
+        return true;
+    Display* display = captureDisplay();
+    if (!display)
+        return true;
+    std::string selection = "WM_S" + std::to_string(DefaultScreen(display));
+    return XGetSelectionOwner(display, XInternAtom(display, selection.c_str(), False)) != None;
+}
+
+bool X11WindowIconified(SDL_Window* window)
+{
+    X11Handles x;
+    if (!handlesOf(window, x))
+        return true;
+    // Managers mark windows of other desktops iconic too; only the hidden
+    // state tells a minimized window apart.
+    Atom netState = XInternAtom(x.display, "_NET_WM_STATE", False);
+    if (propertyExists(x.display, x.window, netState)) {
+        Atom hidden = XInternAtom(x.display, "_NET_WM_STATE_HIDDEN", False);
+        for (Atom atom : atomList(x.display, x.window, netState))
+            if (atom == hidden)
+                return true;
+        return false;
+    }
+    return wmState(x.display, x.window) == IconicState;
+}
+
+void X11FocusWindow(SDL_Window* window)
+{
+    X11Handles x;
+    if (!handlesOf(window, x))
+        return;
+    IgnoredErrors ignored(x.display);
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(x.display, x.window, &attributes) && attributes.map_state == IsViewable)
+        XSetInputFocus(x.display, x.window, RevertToParent, CurrentTime);
+}
+
 #else
 
+void X11PrepareWindowHints() {}
+bool X11WindowManagerRunning() { return true; }
+bool X11WindowIconified(SDL_Window*) { return true; }
+void X11FocusWindow(SDL_Window*) {}
 bool X11PointerPosition(const SDL_SysWMmsg&, POINT&) { return false; }
 void X11SetWindowShape(SDL_Window*, const std::vector<RECT>&, bool) {}
 PixelBufferPtr X11ReadRootWindow() { return nullptr; }

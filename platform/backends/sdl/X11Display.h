@@ -1,7 +1,9 @@
 #pragma once
 // The few things SDL does not offer on X11: exact pointer positions on the
-// root window, window shapes from rectangles and reading the root window's
-// pixels. Everything is a no-op or false away from X11.
+// root window, window shapes from rectangles, reading the root window's
+// pixels, and what we need to know of the window manager. Away from X11
+// everything is a no-op, and the answers are those of a desktop whose
+// manager does its job.
 
 #include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/WinTypes.h"
@@ -18,3 +20,15 @@ bool X11PointerPosition(const SDL_SysWMmsg& msg, POINT& screen);
 void X11SetWindowShape(SDL_Window* window, const std::vector<RECT>& rects, bool whole);
 // The root window's pixels, or null when the display is not X11.
 PixelBufferPtr X11ReadRootWindow();
+
+// Makes sure a window made from now on carries the borderless hint, even
+// when no window manager has run yet on this display (SDL only sets the
+// hint when its atom already exists).
+void X11PrepareWindowHints();
+// Whether a window manager runs on the display now.
+bool X11WindowManagerRunning();
+// Whether the manager minimized the window, as opposed to taking it off the
+// screen for another desktop or to show the desktop.
+bool X11WindowIconified(SDL_Window* window);
+// Gives the window the keyboard focus of the display, where no manager does.
+void X11FocusWindow(SDL_Window* window);
