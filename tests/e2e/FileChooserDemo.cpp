@@ -1,12 +1,15 @@
 // The open dialog on a real display, for the end-to-end test: it shows a
 // TOpenDialog on the folder it is given, `rounds` times one after another.
 // Each time the chooser shows it prints where a script should click (the
-// list's first two rows and the Open button, in screen coordinates), then
-// the chosen path or "cancelled" once the dialog closes.
+// list's first two rows and the Open button, in screen coordinates, and the
+// filter box's arrow as an offset from the window's top-left corner, for a
+// window the manager may move), then the chosen path or "cancelled" once the
+// dialog closes.
 
 #include "platform/backends/sdl/SdlBackend.h"
 #include "ui/forms/Application.h"
 #include "ui/stdctrls/Button.h"
+#include "ui/stdctrls/ComboBox.h"
 #include "ui/commondlg/FileChooserForm.h"
 #include "ui/commondlg/FileDialogs.h"
 #include "ui/views/ListView.h"
@@ -52,8 +55,12 @@ void reportTargets(int round)
     };
     TButton* open = form->OkButton();
     TPoint openPoint = open->ClientToScreen(TPoint{open->Width() / 2, open->Height() / 2});
+    TComboBox* filter = form->FilterCombo();
+    TPoint arrow = filter->ClientToScreen(TPoint{filter->Width() - 8, filter->Height() / 2});
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
     say("targets " + std::to_string(round) + " row0 " + pointText(row(0)) + " row1 " + pointText(row(1)) + " open " +
-        pointText(openPoint));
+        pointText(openPoint) + " filter " + pointText(TPoint{arrow.x - window.left, arrow.y - window.top}));
 }
 
 } // namespace

@@ -4,9 +4,15 @@
 
 # e2e_under_x SCRIPT TOOL... -- ARG...: runs SCRIPT again on a virtual X
 # server unless it already runs on one; exits 77 (skipped) when a tool is
-# missing.
+# missing. With BRIO_E2E_WM set (openbox, say), that window manager runs
+# on the server before the script starts.
 e2e_under_x() {
-    [[ -n "${BRIO_E2E_INSIDE_X:-}" ]] && return 0
+    if [[ -n "${BRIO_E2E_INSIDE_X:-}" ]]; then
+        if [[ -n "${BRIO_E2E_WM:-}" ]] && ! manager_running; then
+            start_manager "$BRIO_E2E_WM" || { echo "FAILED: $BRIO_E2E_WM did not start"; exit 1; }
+        fi
+        return 0
+    fi
     local script=$1 tools=()
     shift
     while [[ $# -gt 0 && "$1" != "--" ]]; do
@@ -14,6 +20,7 @@ e2e_under_x() {
         shift
     done
     shift
+    [[ -n "${BRIO_E2E_WM:-}" ]] && tools+=("$BRIO_E2E_WM" wmctrl)
     local tool
     for tool in "${tools[@]}"; do
         if ! command -v "$tool" >/dev/null 2>&1; then
@@ -81,4 +88,34 @@ focus_demo_window() {
         sleep 0.2
     done
     xdotool mousemove "$2" "$3" sleep 0.2 click 1 sleep 0.3
+}
+
+# manager_running: whether a window manager answers on the display.
+manager_running() {
+    wmctrl -m >/dev/null 2>&1
+}
+
+# start_manager NAME: starts the window manager NAME and waits (5 s at
+# most) until it manages the screen; its process id goes to $manager_pid.
+manager_pid=""
+start_manager() {
+    "$1" >/dev/null 2>&1 &
+    manager_pid=$!
+    for _ in $(seq 50); do
+        manager_running && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# stop_manager: ends the manager start_manager started.
+stop_manager() {
+    [[ -n "$manager_pid" ]] || return 0
+    kill "$manager_pid" 2>/dev/null
+    wait "$manager_pid" 2>/dev/null
+    manager_pid=""
+    for _ in $(seq 50); do
+        manager_running || return 0
+        sleep 0.1
+    done
 }

@@ -47,7 +47,7 @@ trap finish EXIT
 window=""
 await_dialog() {
     await_line "^targets $1 " || fail "round $1: the dialog did not show"
-    read -r _ _ _ row0_x row0_y _ row1_x row1_y _ open_x open_y < <(grep "^targets $1 " "$log")
+    read -r _ _ _ row0_x row0_y _ row1_x row1_y _ open_x open_y _ < <(grep "^targets $1 " "$log")
     window=$(await_window '^Choose a sound$') || fail "round $1: no native window titled 'Choose a sound'"
     for _ in $(seq 20); do
         xdotool windowfocus --sync "$window" 2>/dev/null && break

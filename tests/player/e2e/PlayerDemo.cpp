@@ -9,10 +9,12 @@
 // and says whether the sound heard is the expected tone at the expected level.
 
 #include "player/PlayerControl.h"
+#include "player/PlayerRuntime.h"
 
 #include "tests/support/SoundFixtures.h"
 
 #include "audio/AudioEngine.h"
+#include "platform/WinUser.h"
 #include "platform/backends/sdl/SdlBackend.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
@@ -61,6 +63,21 @@ std::string writeTone(const std::string& name, double frequency)
     spec.amplitude = ToneAmplitude;
     spec.seconds = ToneSeconds;
     return audiotest::WriteTone(name, spec);
+}
+
+// The middle of the row's key cap in the panel, found through the panel's
+// own hit-test.
+TPoint capCentre(const player::PlayerRuntime& runtime, int row)
+{
+    long sumX = 0, sumY = 0, count = 0;
+    for (int y = 0; y < 240; y += 2)
+        for (int x = 0; x < 480; x += 2)
+            if (runtime.rowAt(POINT{x, y}) == row) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+    return count ? TPoint{int(sumX / count), int(sumY / count)} : TPoint{-1, -1};
 }
 
 // Handles messages until both rows are decoded or the time is up.
@@ -127,6 +144,15 @@ int runPanel(const std::string& interfacePath)
     form->Show();
     Application->ProcessMessages();
     const TPoint blank = form->ClientToScreen(TPoint{240, 270});
+    // Key caps as offsets from the window's top-left corner, for a window
+    // the manager may have moved.
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    for (int row = 0; row < 2; ++row) {
+        const TPoint cap = player->ClientToScreen(capCentre(*player->Runtime(), row));
+        say("key" + std::to_string(row) + " " + std::to_string(cap.x - window.left) + " " +
+            std::to_string(cap.y - window.top));
+    }
     say("rate " + std::to_string(device.sampleRate) + " " + std::to_string(device.bufferFrames));
     say("output " + device.driver + " " + (device.device.empty() ? "-" : device.device) +
         (device.realtime ? " realtime" : " normal"));
