@@ -81,4 +81,9 @@ void ReportFocusLeftApplication()
         ActivateWindow(nullptr, WA_INACTIVE);
 }
 
+void ReportDesktopClick()
+{
+    CancelCapture();
+}
+
 } // namespace brio

@@ -32,5 +32,8 @@ void ReportExternalHide(HWND hwnd);
 void ReportCloseRequest(HWND hwnd);
 // The keyboard focus went to another program: none of ours stays active.
 void ReportFocusLeftApplication();
+// The bare desktop was clicked where no manager runs: pop-ups close, the
+// focus stays where it is.
+void ReportDesktopClick();
 
 } // namespace brio

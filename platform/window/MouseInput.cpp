@@ -448,6 +448,9 @@ void CancelCapture()
     SendMessage(capture, WM_CANCELMODE, 0, 0);
     if (GetCapture() == capture)
         ReleaseCapture();
+    // A tracking loop waiting for its next message must wake to see that
+    // it has lost the capture.
+    PostMessage(capture, WM_NULL, 0, 0);
 }
 
 HWND GetCapture()

@@ -59,26 +59,31 @@ LRESULT demoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 // Where a script should press, found by asking the frame itself: the
-// caption and the close button as offsets from the top-left and top-right
-// corners, the sizing corner from the bottom-right one.
+// caption as an offset from the top-left corner, the close and minimize
+// buttons from the top-right one, the sizing corner from the bottom-right.
 void reportTargets(HWND hwnd)
 {
     RECT r;
     GetWindowRect(hwnd, &r);
     auto hit = [&](LONG x, LONG y) { return SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
-    POINT caption{-1, -1}, close{-1, -1}, corner{-1, -1};
+    POINT caption{-1, -1}, close{-1, -1}, corner{-1, -1}, minimize{-1, -1};
     for (LONG y = r.top; y < r.top + 40 && close.x < 0; ++y)
         for (LONG x = r.right - 1; x > r.left && close.x < 0; --x)
             if (hit(x, y) == HTCLOSE)
                 close = POINT{r.right - x + 4, y - r.top + 4}; // a little inside the button
+    for (LONG y = r.top; y < r.top + 40 && minimize.x < 0; ++y)
+        for (LONG x = r.right - 1; x > r.left && minimize.x < 0; --x)
+            if (hit(x, y) == HTMINBUTTON)
+                minimize = POINT{r.right - x + 4, y - r.top + 4};
     for (LONG y = r.top; y < r.top + 40 && caption.x < 0; ++y)
         if (hit(r.left + Width(r) / 3, y) == HTCAPTION)
             caption = POINT{Width(r) / 3, y - r.top + 4};
     for (LONG d = 0; d < 10 && corner.x < 0; ++d)
         if (hit(r.right - 1 - d, r.bottom - 1 - d) == HTBOTTOMRIGHT)
             corner = POINT{d + 1, d + 1};
-    std::printf("targets caption %ld %ld close %ld %ld corner %ld %ld\n", long(caption.x), long(caption.y),
-                long(close.x), long(close.y), long(corner.x), long(corner.y));
+    std::printf("targets caption %ld %ld close %ld %ld corner %ld %ld minimize %ld %ld\n", long(caption.x),
+                long(caption.y), long(close.x), long(close.y), long(corner.x), long(corner.y), long(minimize.x),
+                long(minimize.y));
     std::fflush(stdout);
 }
 

@@ -28,7 +28,7 @@ last_rect() {
 }
 
 await_line '^targets ' || fail "the demo did not start"
-read -r _ _ caption_dx caption_dy _ close_dx close_dy _ corner_dx corner_dy < <(grep '^targets ' "$log")
+read -r _ _ caption_dx caption_dy _ close_dx close_dy _ corner_dx corner_dy _ < <(grep '^targets ' "$log")
 ((caption_dx >= 0 && close_dx >= 0 && corner_dx >= 0)) || fail "the frame has no caption, close button or sizing corner"
 
 window=$(await_window '^Clatterbox frame test$') || fail "no native window titled 'Clatterbox frame test'"

@@ -12,7 +12,10 @@
 #      window of ours on screen; closing it through the manager closes it
 #      at once;
 #   5. the manager moves the key panel: a click on key 1 at its visible
-#      place plays key 1's sound.
+#      place plays key 1's sound;
+#   6. no manager at all: our own minimize leaves the window usable, a click
+#      on the bare desktop closes a drop-down, and the keyboard comes to the
+#      next dialog when the first closes.
 #
 # BRIO_WM_E2E_CASES="1 4" runs only those cases.
 #
@@ -223,8 +226,50 @@ case5() {
     echo "5: after the manager's move, a click on key 1 plays key 1"
 }
 
+# 6. No window manager at all.
+case6() {
+    stop_manager
+    start "$frame_demo"
+    await_line '^targets ' || fail "6: the frame did not start"
+    read -r -a targets < <(grep '^targets ' "$log")
+    local minimize_dx=${targets[11]} minimize_dy=${targets[12]} close_dx=${targets[5]} close_dy=${targets[6]}
+    ((minimize_dx >= 0)) || fail "6: the frame has no minimize button"
+    window=$(await_window '^Clatterbox frame test$') || fail "6: no native window"
+    read -r left top right bottom < <(last_rect)
+    xdotool mousemove $((right - minimize_dx)) $((top + minimize_dy)) sleep 0.2 click 1
+    sleep 0.5
+    [[ "$(last_rect)" == "$left $top $right $bottom" ]] ||
+        fail "6: the minimize nobody can carry out left the window at $(last_rect)"
+    xdotool mousemove $((right - close_dx)) $((top + close_dy)) sleep 0.2 click 1
+    await_line '^closed$' 3 || fail "6: after the minimize, the window does not close"
+    await_clean_exit 5 "its close button"
+
+    # A click on the bare desktop closes the drop-down; after the first
+    # dialog closes, the second takes the keys with the pointer elsewhere.
+    folder="$work/library"
+    mkdir -p "$folder"
+    printf 'RIFF' >"$folder/alpha.wav"
+    start "$chooser_demo" "$folder" 2
+    await_line "^targets 1 " || fail "6: the dialog did not show"
+    read -r -a targets < <(grep '^targets 1 ' "$log")
+    dialog=$(await_window '^Choose a sound$') || fail "6: no native dialog"
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove $((X + targets[12])) $((Y + targets[13])) sleep 0.2 click 1
+    await_mapped 2 || fail "6: the filter list did not drop down"
+    xdotool mousemove 1270 790 sleep 0.2 click 1
+    await_mapped 1 || fail "6: a click on the bare desktop left the list open"
+    xdotool key Escape
+    await_line '^round 2$' 3 || fail "6: Escape did not close the first dialog"
+    await_line "^targets 2 " || fail "6: the second dialog did not show"
+    sleep 0.3
+    xdotool mousemove 1270 790 sleep 0.2 key Escape
+    await_line '^done$' 3 || fail "6: the second dialog did not get the keyboard"
+    await_clean_exit 5 "both dialogs closed"
+    echo "6: without a manager: a minimize leaves the window usable, the bare desktop closes a list, the keyboard follows"
+}
+
 start_manager openbox || fail "openbox did not start"
-for n in 1 2 3 4 5; do
+for n in 1 2 3 4 5 6; do
     wanted "$n" && "case$n"
 done
 echo "PASSED: the window manager group"

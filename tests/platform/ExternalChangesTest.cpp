@@ -206,6 +206,17 @@ TEST_F(ExternalChanges, PopupEndsWhenItsOwnerIsMinimizedHiddenOrAnotherWindowAct
     DestroyWindow(popup);
 }
 
+TEST_F(ExternalChanges, DesktopClickEndsThePopupAndKeepsTheActivation)
+{
+    HWND owner = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 100, 400, 300});
+    HWND popup = openPopup(owner);
+    backend().desktopClicked();
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), owner);
+    ExpectSequence({On(popup, WM_CANCELMODE), On(popup, WM_CAPTURECHANGED)}, nullptr, "click on the bare desktop");
+    DestroyWindow(popup);
+}
+
 TEST_F(ExternalChanges, CloseRequestEndsTrackingFirstThenClosesAtOnce)
 {
     HWND owner = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 100, 400, 300});
@@ -215,7 +226,7 @@ TEST_F(ExternalChanges, CloseRequestEndsTrackingFirstThenClosesAtOnce)
     backend().managerCloses(owner);
     Pump();
     EXPECT_FALSE(IsWindow(owner));
-    ExpectSequence({On(popup, WM_CANCELMODE), On(popup, WM_CAPTURECHANGED),
+    ExpectSequence({On(popup, WM_CANCELMODE), On(popup, WM_CAPTURECHANGED), On(popup, Step(WM_NULL, Posted)),
                     On(owner, W(WM_SYSCOMMAND, SC_CLOSE, Posted)), On(owner, WM_CLOSE), On(owner, WM_DESTROY)},
                    nullptr, "close through the manager with a pop-up open");
     DestroyWindow(popup);

@@ -318,7 +318,7 @@ TEST_F(SdlBackendTest, CloseRequestEndsThePopupFirstAndClosesAtOnce)
     Pump();
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(native(hwnd), nullptr);
-    ExpectSequence({On(popup, WM_CANCELMODE), On(popup, WM_CAPTURECHANGED),
+    ExpectSequence({On(popup, WM_CANCELMODE), On(popup, WM_CAPTURECHANGED), On(popup, Step(WM_NULL, Posted)),
                     On(hwnd, W(WM_SYSCOMMAND, SC_CLOSE, Posted)), On(hwnd, WM_CLOSE), On(hwnd, WM_DESTROY)},
                    nullptr, "close request with a pop-up open");
     DestroyWindow(popup);

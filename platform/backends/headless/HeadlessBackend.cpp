@@ -152,3 +152,8 @@ void HeadlessBackend::focusGoesToAnotherProgram()
 {
     brio::ReportFocusLeftApplication();
 }
+
+void HeadlessBackend::desktopClicked()
+{
+    brio::ReportDesktopClick();
+}

@@ -52,6 +52,8 @@ public:
     void managerCloses(HWND hwnd);
     // Alt+Tab or a click on another program.
     void focusGoesToAnotherProgram();
+    // A click on the bare desktop where no manager runs.
+    void desktopClicked();
 
     // ---- What a person would see
     // The composed screen, recomposed now.

@@ -1,6 +1,7 @@
 #include "platform/backends/sdl/SdlBackend.h"
 
 #include "platform/window/Cursors.h"
+#include "platform/window/ExternalChanges.h"
 #include "platform/window/MessageQueue.h"
 #include "platform/window/WindowTable.h"
 #include "platform/backends/sdl/SdlBackendImpl.h"
@@ -9,7 +10,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <stdexcept>
+
+namespace {
+
+constexpr int kRootClickPollMs = 50;
+
+} // namespace
 
 SdlBackend::SdlBackend()
 {
@@ -116,8 +124,11 @@ void SdlBackend::windowDestroyed(HWND hwnd)
     if (it == natives_.end())
         return;
     byId_.erase(it->second.id);
+    bool shown = it->second.shown;
     SDL_DestroyWindow(it->second.window);
     natives_.erase(it);
+    if (shown)
+        refocusWithoutManager(hwnd);
 }
 
 SDL_Window* SdlBackend::nativeWindow(HWND hwnd) const
@@ -129,6 +140,10 @@ SDL_Window* SdlBackend::nativeWindow(HWND hwnd) const
 void SdlBackend::waitEvents(int timeoutMs)
 {
     presentPending();
+    // A click on the bare desktop comes on a connection SDL does not wait
+    // on: while a pop-up waits for one, look now and then.
+    if (WindowSystem().capture && X11WatchingRootClicks())
+        timeoutMs = timeoutMs < 0 ? kRootClickPollMs : std::min(timeoutMs, kRootClickPollMs);
     if (timeoutMs < 0)
         SDL_WaitEvent(nullptr);
     else
@@ -161,6 +176,10 @@ void SdlBackend::pumpEvents()
     while (SDL_PollEvent(&event))
         handleEvent(event);
     followManagerPlacement();
+    // Without a manager nothing takes the focus when the bare desktop is
+    // clicked: that click itself ends a pop-up.
+    if (X11TakeRootClick() && WindowSystem().capture)
+        brio::ReportDesktopClick();
     if (focusLost_)
         handleFocusLoss();
 }
@@ -214,6 +233,7 @@ void SdlBackend::captureChanged(HWND hwnd)
     // Refused when no window of ours has the pointer; SDL still follows a
     // held button on its own then.
     SDL_CaptureMouse(hwnd ? SDL_TRUE : SDL_FALSE);
+    X11WatchRootClicks(hwnd != nullptr);
 }
 
 std::string SdlBackend::clipboardText() const

@@ -64,6 +64,7 @@ private:
     void syncShape(HWND hwnd, Native& native);
     void syncZOrder(HWND hwnd);
     void markWhole(HWND hwnd, Native& native);
+    void refocusWithoutManager(HWND leaving);
     void presentPending();
     void present(HWND hwnd, Native& native);
 

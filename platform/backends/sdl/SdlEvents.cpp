@@ -146,7 +146,10 @@ void SdlBackend::handleWindowEvent(const SDL_Event& event)
     }
     case SDL_WINDOWEVENT_FOCUS_GAINED:
         focusLost_ = false;
-        if (WindowSystem().active != hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+        // Without a manager SDL gives the focus to every window it shows,
+        // our pop-ups included; they must not take the activation.
+        if (WindowSystem().active != hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)
+            && !(GetWindowLongPtr(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE))
             SetActiveWindow(hwnd);
         return;
     case SDL_WINDOWEVENT_FOCUS_LOST:

@@ -86,7 +86,19 @@ void SdlBackend::syncVisibility(HWND hwnd, Native& native)
     } else {
         SDL_HideWindow(native.window);
         native.pending.reset();
+        refocusWithoutManager(hwnd);
     }
+}
+
+// Without a manager SDL gives each window it shows the focus, and a window
+// that hides or goes leaves the focus nowhere: the active window takes it.
+void SdlBackend::refocusWithoutManager(HWND leaving)
+{
+    HWND active = WindowSystem().active;
+    auto it = natives_.find(active);
+    if (active != leaving && it != natives_.end() && it->second.shown
+        && !(SDL_GetWindowFlags(it->second.window) & SDL_WINDOW_INPUT_FOCUS) && !X11WindowManagerRunning())
+        X11FocusWindow(it->second.window);
 }
 
 void SdlBackend::syncState(HWND hwnd, Native& native)

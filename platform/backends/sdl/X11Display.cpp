@@ -264,8 +264,51 @@ void X11FocusWindow(SDL_Window* window)
         XSetInputFocus(x.display, x.window, RevertToParent, CurrentTime);
 }
 
+namespace {
+
+bool watchingRootClicks = false;
+
+} // namespace
+
+void X11WatchRootClicks(bool watch)
+{
+    if (watch == watchingRootClicks || !onX11())
+        return;
+    Display* display = captureDisplay();
+    if (!display || (watch && X11WindowManagerRunning()))
+        return;
+    IgnoredErrors ignored(display); // a manager that started meanwhile owns them
+    XSelectInput(display, DefaultRootWindow(display), watch ? ButtonPressMask : NoEventMask);
+    if (!watch)
+        X11TakeRootClick(); // what came meanwhile
+    watchingRootClicks = watch;
+}
+
+bool X11WatchingRootClicks()
+{
+    return watchingRootClicks;
+}
+
+bool X11TakeRootClick()
+{
+    if (!watchingRootClicks)
+        return false;
+    Display* display = captureDisplay();
+    bool clicked = false;
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type == ButtonPress)
+            clicked = true;
+    }
+    return clicked;
+}
+
 #else
 
+void X11WatchRootClicks(bool) {}
+bool X11WatchingRootClicks() { return false; }
+bool X11TakeRootClick() { return false; }
 void X11PrepareWindowHints() {}
 bool X11WindowManagerRunning() { return true; }
 bool X11WindowIconified(SDL_Window*) { return true; }

@@ -32,3 +32,10 @@ bool X11WindowManagerRunning();
 bool X11WindowIconified(SDL_Window* window);
 // Gives the window the keyboard focus of the display, where no manager does.
 void X11FocusWindow(SDL_Window* window);
+// Where no manager runs, asks for the clicks on the bare desktop while
+// `watch` holds (a manager takes them for itself, and only one program may
+// have them). X11TakeRootClick says whether one came since the last call;
+// X11WatchingRootClicks whether they are watched now.
+void X11WatchRootClicks(bool watch);
+bool X11WatchingRootClicks();
+bool X11TakeRootClick();
