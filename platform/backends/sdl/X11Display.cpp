@@ -10,7 +10,9 @@
 #include <X11/extensions/shape.h>
 #endif
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #if defined(SDL_VIDEO_DRIVER_X11)
@@ -81,52 +83,26 @@ private:
     XErrorHandler previous_;
 };
 
-std::vector<Atom> atomList(Display* display, ::Window window, Atom property)
+// The 32-bit items of a window property (Xlib hands them over as longs);
+// nothing when the window has no such property.
+std::optional<std::vector<long>> property32(Display* display, ::Window window, Atom property, Atom type, long length)
 {
-    std::vector<Atom> atoms;
-    Atom type = None;
+    Atom actualType = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 64, False, XA_ATOM, &type, &format, &count, &after, &data)
+    std::optional<std::vector<long>> items;
+    if (XGetWindowProperty(display, window, property, 0, length, False, type, &actualType, &format, &count, &after,
+                           &data)
             == Success
-        && data && format == 32)
-        atoms.assign(reinterpret_cast<Atom*>(data), reinterpret_cast<Atom*>(data) + count);
+        && actualType != None) {
+        items.emplace();
+        if (data && format == 32)
+            items->assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+    }
     if (data)
         XFree(data);
-    return atoms;
-}
-
-bool propertyExists(Display* display, ::Window window, Atom property)
-{
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    bool exists = XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType, &type, &format, &count,
-                                     &after, &data)
-                      == Success
-                  && type != None;
-    if (data)
-        XFree(data);
-    return exists;
-}
-
-long wmState(Display* display, ::Window window)
-{
-    Atom property = XInternAtom(display, "WM_STATE", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    long state = WithdrawnState;
-    if (XGetWindowProperty(display, window, property, 0, 2, False, property, &type, &format, &count, &after, &data)
-            == Success
-        && data && format == 32 && count >= 1)
-        state = reinterpret_cast<long*>(data)[0];
-    if (data)
-        XFree(data);
-    return state;
+    return items;
 }
 
 } // namespace
@@ -243,14 +219,13 @@ bool X11WindowIconified(SDL_Window* window)
     // Managers mark windows of other desktops iconic too; only the hidden
     // state tells a minimized window apart.
     Atom netState = XInternAtom(x.display, "_NET_WM_STATE", False);
-    if (propertyExists(x.display, x.window, netState)) {
-        Atom hidden = XInternAtom(x.display, "_NET_WM_STATE_HIDDEN", False);
-        for (Atom atom : atomList(x.display, x.window, netState))
-            if (atom == hidden)
-                return true;
-        return false;
+    if (auto states = property32(x.display, x.window, netState, XA_ATOM, 64)) {
+        long hidden = long(XInternAtom(x.display, "_NET_WM_STATE_HIDDEN", False));
+        return std::find(states->begin(), states->end(), hidden) != states->end();
     }
-    return wmState(x.display, x.window) == IconicState;
+    Atom wmState = XInternAtom(x.display, "WM_STATE", False);
+    auto state = property32(x.display, x.window, wmState, wmState, 2);
+    return state && !state->empty() && state->front() == IconicState;
 }
 
 void X11FocusWindow(SDL_Window* window)
