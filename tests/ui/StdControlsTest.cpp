@@ -273,4 +273,40 @@ TEST_F(ComboBoxes, DropDownChoosesWithMouseOrKeysAndEscapeKeepsTheChoice)
     EXPECT_TRUE(scriptDone());
 }
 
+// What the window manager does while the list is down ends the list: the
+// focus going to another program, a minimize, and a close request, which
+// closes the form at once instead of after the next click.
+TEST_F(ComboBoxes, DropDownEndsWhenTheManagerTakesTheFocusMinimizesOrCloses)
+{
+    HWND formHandle = form->Handle();
+    bool wasDown = false;
+    script({[&] {
+        wasDown = combo->DroppedDown();
+        backend().focusGoesToAnotherProgram();
+    }});
+    key(VK_F4);
+    EXPECT_TRUE(wasDown);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_TRUE(scriptDone());
+
+    SetActiveWindow(formHandle);
+    combo->SetFocus();
+    pump();
+    script({[&] { backend().managerMinimizes(formHandle); }});
+    key(VK_F4);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_TRUE(IsIconic(formHandle));
+    ShowWindow(formHandle, SW_RESTORE);
+    combo->SetFocus();
+    pump();
+
+    bool closed = false;
+    form->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    script({[&] { backend().managerCloses(formHandle); }});
+    key(VK_F4);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(scriptDone());
+}
+
 } // namespace
