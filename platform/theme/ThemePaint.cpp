@@ -1,5 +1,6 @@
 #include "platform/theme/ThemePaint.h"
 
+#include "platform/chrome/ChromePaint.h"
 #include "platform/RectMath.h"
 
 #include <algorithm>
@@ -128,40 +129,73 @@ GlyphMask glyphMask(Glyph glyph, int size)
     return GlyphMask(0, 0);
 }
 
-// Ring depth of every shape pixel: 1 on its edge, 2 next to that, and so on
-// up to `maxDepth`; deeper pixels get maxDepth + 1, outside pixels 0.
-std::vector<int> ringDepths(const PartLook& look, int w, int h, int maxDepth)
+// A run of pixels [left, right) in one row; empty when left >= right.
+struct Run {
+    int left = 0;
+    int right = 0;
+    bool empty() const { return left >= right; }
+};
+
+constexpr int kFar = 1 << 28; // beyond any side: "the shape goes on"
+
+// The shape's run in row y of a w x h box (every shape is convex along rows).
+Run shapeRun(const PartLook& look, int w, int h, int y)
 {
-    std::vector<int> depth(std::size_t(w) * std::size_t(h), 0);
-    auto at = [&](int x, int y) -> int& { return depth[std::size_t(y) * std::size_t(w) + std::size_t(x)]; };
-    const int unset = maxDepth + 1;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (insideShape(look, w, h, x, y))
-                at(x, y) = unset;
-    // Beyond an open side the shape goes on; beyond a closed one it ends.
-    auto neighbourDepth = [&](int x, int y) {
-        if (x < 0)
-            return (look.openSides & OpenLeft) ? unset : 0;
-        if (x >= w)
-            return (look.openSides & OpenRight) ? unset : 0;
-        if (y < 0)
-            return (look.openSides & OpenTop) ? unset : 0;
-        if (y >= h)
-            return (look.openSides & OpenBottom) ? unset : 0;
-        return at(x, y);
-    };
-    for (int level = 1; level <= maxDepth; ++level)
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                if (at(x, y) != unset)
-                    continue;
-                const int lowest = std::min({neighbourDepth(x - 1, y), neighbourDepth(x + 1, y),
-                                             neighbourDepth(x, y - 1), neighbourDepth(x, y + 1)});
-                if (lowest == level - 1)
-                    at(x, y) = level;
-            }
-    return depth;
+    Run run{0, 0};
+    int left = 0;
+    while (left < w && !insideShape(look, w, h, left, y))
+        ++left;
+    if (left == w)
+        return run;
+    int right = w;
+    while (right > left && !insideShape(look, w, h, right - 1, y))
+        --right;
+    return Run{left, right};
+}
+
+// The run of row y that lies `depth` or more steps (left, right, up, down)
+// inside the shape: the shape eroded by a diamond. Beyond an open side the
+// shape goes on; beyond a closed one it ends.
+Run erodedRun(const PartLook& look, const std::vector<Run>& runs, int w, int y, int depth)
+{
+    const int h = int(runs.size());
+    Run result{-kFar, kFar};
+    for (int dy = -depth; dy <= depth; ++dy) {
+        const int k = depth - std::abs(dy);
+        const int row = y + dy;
+        Run run;
+        if (row < 0 || row >= h) {
+            const bool open = row < 0 ? (look.openSides & OpenTop) : (look.openSides & OpenBottom);
+            if (!open)
+                return Run{0, 0};
+            run = Run{-kFar, kFar};
+        } else {
+            run = runs[std::size_t(row)];
+            if (run.empty())
+                return Run{0, 0};
+            if ((look.openSides & OpenLeft) && run.left == 0)
+                run.left = -kFar;
+            if ((look.openSides & OpenRight) && run.right == w)
+                run.right = kFar;
+        }
+        result.left = std::max(result.left, run.left + k);
+        result.right = std::min(result.right, run.right - k);
+    }
+    return result;
+}
+
+// Adds a one-row rectangle, growing the rectangle just above when it has
+// the same left and right edges.
+void addRow(std::vector<RECT>& rects, int left, int right, int y)
+{
+    if (left >= right)
+        return;
+    for (auto it = rects.rbegin(); it != rects.rend() && it->bottom >= y; ++it)
+        if (it->bottom == y && it->left == left && it->right == right) {
+            it->bottom = y + 1;
+            return;
+        }
+    rects.push_back(RECT{left, y, right, y + 1});
 }
 
 } // namespace
@@ -169,52 +203,55 @@ std::vector<int> ringDepths(const PartLook& look, int w, int h, int maxDepth)
 PartPicture DrawPartPicture(const PartLook& look, const RECT& r)
 {
     PartPicture picture;
-    picture.origin = POINT{r.left, r.top};
     const int width = std::max(0, Width(r)), height = std::max(0, Height(r));
-    picture.painted = GlyphMask(width, height);
-    const RECT box = shapeBox(look, width, height);
+    const RECT box = Offset(shapeBox(look, width, height), r.left, r.top);
     const int bw = Width(box), bh = Height(box);
     if (bw <= 0 || bh <= 0)
         return picture;
 
-    GlyphMask ring(width, height), fill(width, height), accent(width, height);
-    const std::vector<int> depth = ringDepths(look, bw, bh, look.borderWidth);
-    const int accentFrom = look.borderWidth + 1, accentTo = look.borderWidth + look.accentRows;
+    std::vector<Run> runs(static_cast<std::size_t>(bh));
     for (int y = 0; y < bh; ++y)
-        for (int x = 0; x < bw; ++x) {
-            const int d = depth[std::size_t(y) * std::size_t(bw) + std::size_t(x)];
-            if (d == 0)
-                continue;
-            const int px = box.left + x, py = box.top + y;
-            if (d <= look.borderWidth)
-                ring.set(px, py);
-            else if (look.accentRows > 0 && y + 1 >= accentFrom && y + 1 <= accentTo)
-                accent.set(px, py);
-            else if (look.fill)
-                fill.set(px, py);
+        runs[std::size_t(y)] = shapeRun(look, bw, bh, y);
+    std::vector<RECT> fill, accent, ring;
+    for (int y = 0; y < bh; ++y) {
+        const Run outer = runs[std::size_t(y)];
+        if (outer.empty())
+            continue;
+        Run inner = look.borderWidth > 0 ? erodedRun(look, runs, bw, y, look.borderWidth) : outer;
+        inner.left = std::max(inner.left, outer.left);
+        inner.right = std::min(inner.right, outer.right);
+        const int row = box.top + y;
+        if (inner.empty()) {
+            addRow(ring, box.left + outer.left, box.left + outer.right, row);
+            continue;
         }
-    auto add = [&](GlyphMask mask, COLORREF color) {
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                if (mask.at(x, y))
-                    picture.painted.set(x, y);
-        picture.layers.push_back(PartLayer{std::move(mask), color});
-    };
+        addRow(ring, box.left + outer.left, box.left + inner.left, row);
+        addRow(ring, box.left + inner.right, box.left + outer.right, row);
+        const bool inAccent = look.accentRows > 0 && y >= look.borderWidth && y < look.borderWidth + look.accentRows;
+        if (inAccent)
+            addRow(accent, box.left + inner.left, box.left + inner.right, row);
+        else if (look.fill)
+            addRow(fill, box.left + inner.left, box.left + inner.right, row);
+    }
     if (look.fill)
-        add(std::move(fill), *look.fill);
+        picture.layers.push_back(PartLayer{std::move(fill), *look.fill});
     if (look.accentRows > 0)
-        add(std::move(accent), look.accent);
+        picture.layers.push_back(PartLayer{std::move(accent), look.accent});
     if (look.borderWidth > 0)
-        add(std::move(ring), look.border);
+        picture.layers.push_back(PartLayer{std::move(ring), look.border});
     if (look.glyph != Glyph::None) {
         const GlyphMask g = glyphMask(look.glyph, std::min(bw, bh) * look.glyphPercent / 100);
-        GlyphMask placed(width, height);
-        const int left = box.left + (bw - g.width()) / 2, top = box.top + (bh - g.height()) / 2;
-        for (int y = 0; y < g.height(); ++y)
-            for (int x = 0; x < g.width(); ++x)
-                if (g.at(x, y) && Contains(box, left + x, top + y))
-                    placed.set(left + x, top + y);
-        add(std::move(placed), look.glyphColor);
+        // Cut to the shape's box, should the glyph be larger.
+        const int left = std::max(0, (bw - g.width()) / 2), top = std::max(0, (bh - g.height()) / 2);
+        const int offsetX = (bw - g.width()) / 2, offsetY = (bh - g.height()) / 2;
+        GlyphMask placed(std::min(bw, g.width()), std::min(bh, g.height()));
+        for (int y = 0; y < placed.height(); ++y)
+            for (int x = 0; x < placed.width(); ++x)
+                if (g.at(x + left - offsetX, y + top - offsetY))
+                    placed.set(x, y);
+        picture.glyph = std::move(placed);
+        picture.glyphOrigin = POINT{box.left + left, box.top + top};
+        picture.glyphColor = look.glyphColor;
     }
     return picture;
 }
@@ -226,37 +263,46 @@ void PaintPartPicture(DeviceContext& dc, const PartPicture& picture, const RECT&
         area = Intersect(area, *clip);
     if (IsEmpty(area))
         return;
-    const RECT local = Offset(area, -picture.origin.x, -picture.origin.y);
-    const bool whole = local == RECT{0, 0, picture.painted.width(), picture.painted.height()};
-    for (const PartLayer& layer : picture.layers) {
-        if (whole) {
-            layer.mask.paint(dc, picture.origin, layer.color);
-            continue;
+    for (const PartLayer& layer : picture.layers)
+        for (const RECT& rect : layer.rects) {
+            const RECT visible = Intersect(rect, area);
+            if (!IsEmpty(visible))
+                FillLogicalRect(dc, visible, layer.color);
         }
-        GlyphMask clipped(layer.mask.width(), layer.mask.height());
-        for (int y = local.top; y < local.bottom; ++y)
-            for (int x = local.left; x < local.right; ++x)
-                if (layer.mask.at(x, y))
-                    clipped.set(x, y);
-        clipped.paint(dc, picture.origin, layer.color);
+    const GlyphMask& g = picture.glyph;
+    if (g.width() == 0 || g.height() == 0)
+        return;
+    const RECT glyphBox{picture.glyphOrigin.x, picture.glyphOrigin.y, picture.glyphOrigin.x + g.width(),
+                        picture.glyphOrigin.y + g.height()};
+    if (Intersect(glyphBox, area) == glyphBox) {
+        g.paint(dc, picture.glyphOrigin, picture.glyphColor);
+        return;
     }
+    GlyphMask clipped(g.width(), g.height());
+    for (int y = 0; y < g.height(); ++y)
+        for (int x = 0; x < g.width(); ++x)
+            if (g.at(x, y) && Contains(area, picture.glyphOrigin.x + x, picture.glyphOrigin.y + y))
+                clipped.set(x, y);
+    clipped.paint(dc, picture.glyphOrigin, picture.glyphColor);
 }
 
 std::vector<RECT> PartPictureRects(const PartPicture& picture)
 {
     std::vector<RECT> rects;
-    const GlyphMask& m = picture.painted;
-    for (int y = 0; y < m.height(); ++y) {
+    for (const PartLayer& layer : picture.layers)
+        rects.insert(rects.end(), layer.rects.begin(), layer.rects.end());
+    const GlyphMask& g = picture.glyph;
+    for (int y = 0; y < g.height(); ++y) {
         int x = 0;
-        while (x < m.width()) {
-            if (!m.at(x, y)) {
+        while (x < g.width()) {
+            if (!g.at(x, y)) {
                 ++x;
                 continue;
             }
             const int start = x;
-            while (x < m.width() && m.at(x, y))
+            while (x < g.width() && g.at(x, y))
                 ++x;
-            rects.push_back(Offset(RECT{start, y, x, y + 1}, picture.origin));
+            rects.push_back(Offset(RECT{start, y, x, y + 1}, picture.glyphOrigin));
         }
     }
     return rects;

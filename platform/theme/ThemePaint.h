@@ -1,14 +1,15 @@
 #pragma once
-// Turns a part description into pixels: one-bit layers (border ring, fill,
-// accent strip, glyph) over the part's rectangle, each painted in its
-// colour. The union of the layers is the part's region, so what is painted
-// and what GetThemeBackgroundRegion gives are the same pixels by making.
+// Turns a part description into pixels. Every shape is one run of pixels
+// per row, so a part is a few layers of rectangles (fill, accent strip,
+// border ring; rows that repeat merge into one rectangle) and a small glyph
+// mask over them. The union of the layers is the part's region, so what is
+// painted and what GetThemeBackgroundRegion gives are the same pixels by
+// making, and a big plain part costs a handful of fills.
 // Internal to the theme.
 
 #include "platform/chrome/FrameGlyphs.h"
 #include "platform/theme/ThemeParts.h"
 
-#include <optional>
 #include <vector>
 
 class DeviceContext;
@@ -16,14 +17,15 @@ class DeviceContext;
 namespace brio::theme {
 
 struct PartLayer {
-    GlyphMask mask;
+    std::vector<RECT> rects; // logical coordinates, painted in order
     COLORREF color;
 };
 
 struct PartPicture {
-    POINT origin{}; // the rectangle's top-left corner
-    std::vector<PartLayer> layers; // painted in order
-    GlyphMask painted{0, 0};       // every pixel some layer sets
+    std::vector<PartLayer> layers;
+    GlyphMask glyph{0, 0};
+    POINT glyphOrigin{};
+    COLORREF glyphColor = 0;
 };
 
 PartPicture DrawPartPicture(const PartLook& look, const RECT& r);
