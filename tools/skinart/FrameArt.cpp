@@ -63,7 +63,9 @@ void drawLower(ArtCanvas& canvas, RECT cell, bool active)
 
 RECT shifted(RECT r, int dx) { return RECT{r.left + dx, r.top, r.right + dx, r.bottom}; }
 
-std::vector<PointF> arc(float cx, float cy, float r, float fromDegrees, float toDegrees, int steps)
+} // namespace
+
+std::vector<PointF> Arc(float cx, float cy, float r, float fromDegrees, float toDegrees, int steps)
 {
     std::vector<PointF> points;
     for (int i = 0; i <= steps; ++i) {
@@ -72,8 +74,6 @@ std::vector<PointF> arc(float cx, float cy, float r, float fromDegrees, float to
     }
     return points;
 }
-
-} // namespace
 
 void AddGlyph(ShapeMask& mask, caption::Glyph glyph, float x, float y, float size)
 {
@@ -118,7 +118,7 @@ void AddGlyph(ShapeMask& mask, caption::Glyph glyph, float x, float y, float siz
         mask.Stroke({p(4, 5.5f), p(6.5f, 8), p(9, 5.5f)}, 1.2f * k);
         break;
     case caption::Help: {
-        std::vector<PointF> curve = arc(6.5f, 4.6f, 2.6f, 190, 400, 12);
+        std::vector<PointF> curve = Arc(6.5f, 4.6f, 2.6f, 190, 400, 12);
         for (PointF& q : curve)
             q = p(q.x, q.y);
         curve.push_back(p(6.5f, 8));

@@ -2,6 +2,7 @@
 // The shipped skin made from code: its bitmaps (drawn with the drawing layer)
 // and its top-level object trees (built with the engine's classes).
 
+#include "tools/skinart/ArtCanvas.h"
 #include "tools/skinart/SkinAtlas.h"
 
 #include <memory>
@@ -26,6 +27,8 @@ std::vector<std::unique_ptr<TSeSkinObject>> BuildSkinObjects();
 std::string SourceFileName(int index, const std::string& name, const char* extension);
 
 // ---- Shared by the drawing files ------------------------------------------------------
+// Points along a circle from one angle to another (degrees, clockwise on screen).
+std::vector<PointF> Arc(float cx, float cy, float r, float fromDegrees, float toDegrees, int steps);
 // A caption glyph of nominal size 13 at (x, y), scaled to `size`.
 void AddGlyph(ShapeMask& mask, atlas::caption::Glyph glyph, float x, float y, float size);
 std::unique_ptr<TSeBitmap> DrawFrameBitmap();
@@ -36,6 +39,8 @@ std::unique_ptr<TSeBitmap> DrawScrollBarBitmap();
 std::unique_ptr<TSeBitmap> DrawTrackBarBitmap();
 std::unique_ptr<TSeBitmap> DrawPanelsBitmap();
 std::unique_ptr<TSeBitmap> DrawMenuBitmap();
+// The program's named bitmaps: system-menu images and stock button glyphs.
+std::vector<std::unique_ptr<TSeBitmap>> DrawResourceBitmaps();
 // An allocated, named bitmap.
 std::unique_ptr<TSeBitmap> NewBitmap(const char* name, int width, int height);
 

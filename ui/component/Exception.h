@@ -66,6 +66,11 @@ public:
     using Exception::Exception;
 };
 
+class EResNotFound : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class EInvalidGraphicOperation : public Exception {
 public:
     using Exception::Exception;

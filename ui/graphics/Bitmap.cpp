@@ -1,6 +1,7 @@
 #include "ui/graphics/Bitmap.h"
 
 #include "platform/Gdi.h"
+#include "platform/images/NamedBitmaps.h"
 #include "platform/images/PngIo.h"
 #include "ui/graphics/BmpCodec.h"
 #include "ui/component/Exception.h"
@@ -307,6 +308,15 @@ void TBitmap::loadPixels(const Pixel* pixels, int width, int height)
     HBITMAP dib = createTopDownDib(width, height, &bits);
     std::memcpy(bits, pixels, std::size_t(width) * std::size_t(height) * 4);
     adopt(dib, bits, width, height);
+}
+
+void TBitmap::LoadFromResourceName(HINSTANCE instance, const std::string& name)
+{
+    HBITMAP bitmap = LoadBitmap(instance, name.c_str());
+    if (!bitmap)
+        throw EResNotFound("Resource " + name + " not found");
+    SetHandle(bitmap);
+    pixelFormat_ = pf32bit;
 }
 
 void TBitmap::LoadFromStream(TStream& stream)

@@ -66,6 +66,9 @@ public:
     // BMP or PNG (recognised by content). Raises EInvalidGraphic and keeps
     // the picture on failure.
     void LoadFromStream(TStream& stream) override;
+    // A bitmap the program carries by name (LoadBitmap); raises EResNotFound
+    // "Resource NAME not found" and keeps the picture when there is none.
+    void LoadFromResourceName(HINSTANCE instance, const std::string& name);
     // BMP: 16-bit 5-5-5 for pf15bit, 5-6-5 for pf16bit, 24-bit for pf1bit to
     // pf8bit and pf24bit, else 32-bit.
     void SaveToStream(TStream& stream) override;
