@@ -13,6 +13,10 @@
 #include <memory>
 #include <string>
 
+namespace brio {
+class TrayHost;
+}
+
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -55,6 +59,9 @@ public:
     virtual std::string clipboardText() const = 0;
     virtual void setClipboardText(const std::string& utf8) = 0;
     virtual void beep() {}
+
+    // ---- Notification area: null when this backend has none.
+    virtual brio::TrayHost* trayHost() { return nullptr; }
 };
 
 // The backend in use; a headless one is made on first use when none was set.

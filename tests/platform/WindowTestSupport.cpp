@@ -92,6 +92,24 @@ LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+HICON MakeTestIcon(int width, int height, Pixel fill, Pixel corner)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    void* bits = nullptr;
+    HBITMAP color = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    auto* pixels = static_cast<Pixel*>(bits);
+    for (int i = 0; i < width * height; ++i)
+        pixels[i] = fill;
+    pixels[0] = corner;
+    ICONINFO icon;
+    icon.hbmColor = color;
+    HICON result = CreateIconIndirect(&icon);
+    DeleteObject(color);
+    return result;
+}
+
 int Pump(int limit)
 {
     Recorder& r = Recorder::instance();

@@ -3,6 +3,7 @@
 // per scenario compared in order, and the whole trace printed on failure.
 
 #include "platform/window/Clock.h"
+#include "platform/Gdi.h"
 #include "platform/WinUser.h"
 #include "platform/window/WindowTable.h"
 #include "platform/backends/headless/HeadlessBackend.h"
@@ -86,6 +87,10 @@ extern const char* const kPlainClass;
 
 // Dispatches everything waiting (posted, input, paint, due timers).
 int Pump(int limit = 1000);
+
+// An icon of one colour (0xAARRGGBB, straight alpha) with the top-left
+// pixel set apart as `corner`; the caller destroys it.
+HICON MakeTestIcon(int width, int height, Pixel fill, Pixel corner);
 
 // Compares the recorded trace (optionally only one window's) with the
 // expected steps; adds a failure with both lists when they differ.

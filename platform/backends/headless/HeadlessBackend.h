@@ -3,6 +3,7 @@
 // visible top-level window is composed in z-order through its region, input
 // injected by tests, and PNG pictures of any window or of the whole screen.
 
+#include "platform/backends/headless/HeadlessTray.h"
 #include "platform/window/Backend.h"
 #include "platform/window/InputRouting.h"
 
@@ -29,6 +30,8 @@ public:
     std::string clipboardText() const override { return clipboard_; }
     void setClipboardText(const std::string& utf8) override { clipboard_ = utf8; }
     void beep() override { ++beeps_; }
+    // The recorded tray, or the one a test put in its place.
+    brio::TrayHost* trayHost() override { return trayOverride_ ? trayOverride_ : &tray_; }
 
     // ---- Injected input (the messages wait in the queue until pumped)
     void mouseMove(int x, int y);
@@ -62,6 +65,11 @@ public:
     // The window's own pixels (frame included), whatever covers it.
     void writeWindowPng(HWND hwnd, const std::string& path);
 
+    // ---- The notification area
+    HeadlessTray& tray() { return tray_; }
+    // Another tray (not owned) instead of the recorded one; null goes back.
+    void useTrayHost(brio::TrayHost* host) { trayOverride_ = host; }
+
     HCURSOR cursor() const { return cursor_; }
     int beepCount() const { return beeps_; }
     Pixel desktopColor() const { return desktopColor_; }
@@ -75,6 +83,8 @@ private:
     HCURSOR cursor_ = nullptr;
     std::string clipboard_;
     int beeps_ = 0;
+    HeadlessTray tray_;
+    brio::TrayHost* trayOverride_ = nullptr;
 };
 
 // The backend in use when it is the headless one, otherwise null.

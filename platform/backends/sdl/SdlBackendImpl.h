@@ -2,6 +2,7 @@
 // The SDL backend's state, shared by its source files. Internal.
 
 #include "platform/window/Backend.h"
+#include "platform/desktop/StatusNotifierTray.h"
 #include "platform/gdi/Region.h"
 
 #include <cstdint>
@@ -36,6 +37,9 @@ public:
     void captureChanged(HWND hwnd) override;
     std::string clipboardText() const override;
     void setClipboardText(const std::string& utf8) override;
+
+    // SdlTray.cpp: a StatusNotifierItem tray, made on first use.
+    brio::TrayHost* trayHost() override;
 
     // The native window of a top-level window, null when it has none.
     SDL_Window* nativeWindow(HWND hwnd) const;
@@ -85,4 +89,5 @@ private:
     std::optional<POINT> nativePointer_; // from the native event just before SDL's own
     bool focusLost_ = false;
     bool pumping_ = false;
+    std::unique_ptr<brio::StatusNotifierTray> tray_;
 };
