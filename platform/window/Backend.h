@@ -47,6 +47,8 @@ public:
     // ---- Input and waiting
     // Turns pending native events into input (never blocks).
     virtual void pumpEvents() {}
+    // Puts what was drawn on the display now, without waiting for the loop.
+    virtual void presentNow() {}
     // Sleeps until an event, a wake() or the timeout (milliseconds, < 0: none).
     virtual void waitEvents(int timeoutMs) = 0;
     // Ends a waitEvents early; safe from any thread.

@@ -109,6 +109,8 @@ void SdlBackend::windowCreated(HWND hwnd)
     SDL_Window* window = SDL_CreateWindow(w->text.c_str(), w->window.left, w->window.top, width, height, flags);
     if (!window)
         throw std::runtime_error(std::string("cannot create a native window: ") + SDL_GetError());
+    if (w->exStyle & WS_EX_TRANSPARENT)
+        X11PassPointerThrough(window);
     Native native;
     native.window = window;
     native.id = SDL_GetWindowID(window);

@@ -29,6 +29,7 @@ public:
     void surfaceChanged(HWND hwnd, const RECT& area) override;
 
     void pumpEvents() override;
+    void presentNow() override { presentPending(); }
     void waitEvents(int timeoutMs) override;
     void wake() override;
 

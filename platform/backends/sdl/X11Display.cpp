@@ -148,6 +148,16 @@ void X11SetWindowShape(SDL_Window* window, const std::vector<RECT>& rects, bool 
     XFlush(x.display);
 }
 
+void X11PassPointerThrough(SDL_Window* window)
+{
+    X11Handles x;
+    if (!handlesOf(window, x))
+        return;
+    // An empty input shape: the pointer reaches whatever lies below.
+    XShapeCombineRectangles(x.display, x.window, ShapeInput, 0, 0, nullptr, 0, ShapeSet, Unsorted);
+    XFlush(x.display);
+}
+
 PixelBufferPtr X11ReadRootWindow()
 {
     if (!onX11())
@@ -290,6 +300,7 @@ bool X11WindowIconified(SDL_Window*) { return true; }
 void X11FocusWindow(SDL_Window*) {}
 bool X11PointerPosition(const SDL_SysWMmsg&, POINT&) { return false; }
 void X11SetWindowShape(SDL_Window*, const std::vector<RECT>&, bool) {}
+void X11PassPointerThrough(SDL_Window*) {}
 PixelBufferPtr X11ReadRootWindow() { return nullptr; }
 
 #endif

@@ -18,6 +18,8 @@ bool X11PointerPosition(const SDL_SysWMmsg& msg, POINT& screen);
 // Limits the native window to the rectangles (window coordinates); an empty
 // list with `whole` true gives the full rectangle back.
 void X11SetWindowShape(SDL_Window* window, const std::vector<RECT>& rects, bool whole);
+// Pointer events go to the windows below this one (click-through).
+void X11PassPointerThrough(SDL_Window* window);
 // The root window's pixels, or null when the display is not X11.
 PixelBufferPtr X11ReadRootWindow();
 
