@@ -4,12 +4,15 @@
 //   to a trivial procedure) beside a plain call through a function pointer;
 // - invalidating and repainting an 856 x 561 client area (InvalidateRect,
 //   UpdateWindow, a WM_PAINT that fills the client) beside a memcpy of its
-//   pixels.
+//   pixels;
+// - one frame of the screen overlay (an 856 x 561 picture copied into it,
+//   then presented) beside a memcpy of its pixels.
 // Each reports `x_limit`: the median of its time over the limit's.
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
 #include "platform/backends/headless/HeadlessBackend.h"
+#include "platform/window/ScreenOverlay.h"
 
 #include <benchmark/benchmark.h>
 
@@ -157,7 +160,47 @@ void BM_InvalidateAndPaint(benchmark::State& state)
     }
 }
 
+void BM_OverlayFrame(benchmark::State& state)
+{
+    if (!CurrentHeadlessBackend())
+        SetBackend(std::make_unique<HeadlessBackend>());
+    brio::ScreenOverlay overlay(RECT{0, 0, kWidth, kHeight});
+    // The frame an effect would have drawn: a memory bitmap of the same size.
+    BITMAPINFO info{};
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(source, picture);
+    std::memset(bits, 0x7F, kBytes);
+    std::vector<unsigned char> a(kBytes, 1), b(kBytes, 2);
+    std::vector<double> frameTimes, copyTimes;
+    for (auto _ : state) {
+        auto t0 = Clock::now();
+        BitBlt(overlay.dc(), 0, 0, kWidth, kHeight, source, 0, 0, SRCCOPY);
+        overlay.present();
+        benchmark::ClobberMemory();
+        auto t1 = Clock::now();
+        std::memcpy(a.data(), b.data(), kBytes);
+        benchmark::ClobberMemory();
+        auto t2 = Clock::now();
+        state.SetIterationTime(seconds(t1 - t0));
+        frameTimes.push_back(seconds(t1 - t0));
+        copyTimes.push_back(seconds(t2 - t1));
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+    DeleteObject(picture);
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(kBytes));
+    if (!frameTimes.empty()) {
+        state.counters["memcpy_us"] = median(copyTimes) * 1e6;
+        state.counters["x_limit"] = median(frameTimes) / median(copyTimes);
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_OverlayFrame)->UseManualTime();
 BENCHMARK(BM_PostedMessageRoundTrip)->UseManualTime();
 BENCHMARK(BM_InvalidateAndPaint)->UseManualTime();
