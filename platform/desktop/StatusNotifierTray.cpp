@@ -5,7 +5,7 @@
 #include <dbus/dbus.h>
 
 #include <algorithm>
-#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -141,6 +141,20 @@ bool appendProperty(DBusMessageIter* it, const std::string& name, const TrayIcon
     return true;
 }
 
+// The session bus from the environment, or the user's socket where one
+// exists; never an autolaunched bus, which would outlive the program.
+std::string sessionBusAddress()
+{
+    if (const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS"); address && *address)
+        return address;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        const std::string socket = std::string(runtime) + "/bus";
+        if (access(socket.c_str(), F_OK) == 0)
+            return "unix:path=" + socket;
+    }
+    return {};
+}
+
 DBusHandlerResult onMessage(DBusConnection*, DBusMessage* message, void* tray)
 {
     return static_cast<StatusNotifierTray*>(tray)->handleMessage(message) ? DBUS_HANDLER_RESULT_HANDLED
@@ -171,16 +185,14 @@ bool StatusNotifierTray::connect()
     connectFailed_ = true; // until it works: a missing bus is not asked again and again
     dbus_threads_init_default();
     ErrorRef error;
-    DBusConnection* bus = nullptr;
-    if (address_.empty()) {
-        bus = dbus_bus_get_private(DBUS_BUS_SESSION, &error.e);
-    } else {
-        bus = dbus_connection_open_private(address_.c_str(), &error.e);
-        if (bus && !dbus_bus_register(bus, &error.e)) {
-            dbus_connection_close(bus);
-            dbus_connection_unref(bus);
-            bus = nullptr;
-        }
+    const std::string address = address_.empty() ? sessionBusAddress() : address_;
+    if (address.empty())
+        return false;
+    DBusConnection* bus = dbus_connection_open_private(address.c_str(), &error.e);
+    if (bus && !dbus_bus_register(bus, &error.e)) {
+        dbus_connection_close(bus);
+        dbus_connection_unref(bus);
+        bus = nullptr;
     }
     if (!bus)
         return false;

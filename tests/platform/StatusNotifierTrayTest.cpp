@@ -15,6 +15,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <cstring>
 #include <mutex>
@@ -380,7 +381,15 @@ TEST_F(StatusNotifierTrayTest, ActivateAndContextMenuArriveAsMessages)
 {
     Watcher watcher(bus_.address(), true);
     ASSERT_TRUE(watcher.ready());
-    brio::StatusNotifierTray tray(bus_.address());
+    // The session bus as the program finds it: from the environment.
+    const char* before = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    const std::string saved = before ? before : "";
+    setenv("DBUS_SESSION_BUS_ADDRESS", bus_.address().c_str(), 1);
+    brio::StatusNotifierTray tray;
+    struct Restore {
+        const std::string& value;
+        ~Restore() { value.empty() ? unsetenv("DBUS_SESSION_BUS_ADDRESS") : setenv("DBUS_SESSION_BUS_ADDRESS", value.c_str(), 1); }
+    } restore{saved};
     backend().useTrayHost(&tray);
     HWND hwnd = createTop();
     NOTIFYICONDATA d = iconData(hwnd, 9, nullptr);
