@@ -5,6 +5,7 @@
 #include "player/PlayerRuntime.h"
 
 #include "audio/AudioEngine.h"
+#include "platform/text/AsciiText.h"
 
 #include <atomic>
 #include <cctype>
@@ -16,10 +17,7 @@ bool IsPlayerInterfaceFile(const std::string& path)
     constexpr std::size_t extension = 4;
     if (path.size() <= extension)
         return false;
-    std::string tail = path.substr(path.size() - extension);
-    for (char& c : tail)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".bpi";
+    return brio::asciiEqualNoCase(std::string_view(path).substr(path.size() - extension), ".bpi");
 }
 
 } // namespace

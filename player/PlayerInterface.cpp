@@ -2,6 +2,7 @@
 
 #include "platform/images/PngIo.h"
 #include "platform/WinUserMessages.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,21 +21,8 @@ namespace {
 constexpr std::size_t MaxFileBytes = 1 << 20;
 constexpr int MaxPanelSide = 4096;
 
-std::string Trim(const std::string& text)
-{
-    std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    std::size_t last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
+// Lines may still end in the CR of a CRLF.
+std::string Trim(std::string_view text) { return brio::asciiTrim(text, " \t\r\n"); }
 
 std::vector<std::string> SplitFields(const std::string& text, char separator)
 {
@@ -92,7 +80,7 @@ std::optional<FontSpec> ParseFont(const std::string& text)
     font.face = parts[0];
     font.height = *height;
     for (std::size_t i = 2; i < parts.size(); ++i) {
-        std::string flag = Lower(parts[i]);
+        std::string flag = brio::asciiLower(parts[i]);
         if (flag == "bold")
             font.bold = true;
         else if (flag == "italic")
@@ -184,7 +172,7 @@ private:
             if (line.empty() || line[0] == ';' || line[0] == '#')
                 continue;
             if (line.front() == '[' && line.back() == ']') {
-                section = Lower(Trim(line.substr(1, line.size() - 2)));
+                section = brio::asciiLower(Trim(line.substr(1, line.size() - 2)));
                 continue;
             }
             std::size_t equals = line.find('=');
@@ -192,7 +180,7 @@ private:
                 warn(number, "\"" + line + "\" is not an entry");
                 continue;
             }
-            entries.push_back({section, Lower(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)), number});
+            entries.push_back({section, brio::asciiLower(Trim(line.substr(0, equals))), Trim(line.substr(equals + 1)), number});
         }
         return entries;
     }
@@ -217,7 +205,7 @@ private:
 
     void applySize(const Entry& e)
     {
-        std::vector<std::string> parts = SplitFields(Lower(e.value), 'x');
+        std::vector<std::string> parts = SplitFields(brio::asciiLower(e.value), 'x');
         std::optional<int> w = parts.size() == 2 ? ParseInt(parts[0]) : std::nullopt;
         std::optional<int> h = parts.size() == 2 ? ParseInt(parts[1]) : std::nullopt;
         if (!w || !h || *w < 64 || *h < 64 || *w > MaxPanelSide || *h > MaxPanelSide)
@@ -257,8 +245,8 @@ private:
                 return badValue(e);
             v[i] = *n;
         }
-        bool byColumns = parts.size() == 8 && Lower(parts[7]) == "columns";
-        if (parts.size() == 8 && !byColumns && Lower(parts[7]) != "rows")
+        bool byColumns = parts.size() == 8 && brio::asciiLower(parts[7]) == "columns";
+        if (parts.size() == 8 && !byColumns && brio::asciiLower(parts[7]) != "rows")
             return badValue(e);
         std::optional<RECT> area = ParseRect(parts[2] + "," + parts[3] + "," + parts[4] + "," + parts[5],
                                              ui_.width, ui_.height);
@@ -389,7 +377,7 @@ std::string DefaultKeyLabel(int row)
 int VirtualKeyFromName(const std::string& name)
 {
     if (name.size() == 1) {
-        char c = char(std::toupper(static_cast<unsigned char>(name[0])));
+        char c = brio::asciiUpper(name[0]);
         if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'))
             return c;
         static const struct {
@@ -403,7 +391,7 @@ int VirtualKeyFromName(const std::string& name)
                 return p.vk;
         return 0;
     }
-    std::string lower = Lower(name);
+    std::string lower = brio::asciiLower(name);
     if (lower == "space")
         return VK_SPACE;
     if (lower.size() >= 2 && lower[0] == 'f') {
@@ -473,7 +461,7 @@ PlayerInterface LoadPlayerInterface(const std::string& path)
         throw std::runtime_error("Cannot read " + path);
     if (text.find('\0') != std::string::npos)
         throw std::runtime_error(path + " is not a text file");
-    std::string lower = Lower(text);
+    std::string lower = brio::asciiLower(text);
     if (lower.find("[interface]") == std::string::npos)
         throw std::runtime_error(path + " has no [interface] section");
     std::size_t slash = path.find_last_of('/');

@@ -1,6 +1,7 @@
 #include "player/PlayerVariables.h"
 
 #include "player/PlayerInterface.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,29 +11,14 @@ namespace player {
 
 namespace {
 
-std::string Trim(const std::string& text)
-{
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool EqualsIgnoringCase(const std::string& a, const char* b)
-{
-    std::size_t i = 0;
-    for (; i < a.size() && b[i]; ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return i == a.size() && !b[i];
-}
+using brio::asciiTrim;
 
 bool ParseSwitch(const std::string& text, bool& on)
 {
-    std::string value = Trim(text);
-    if (EqualsIgnoringCase(value, "on"))
+    std::string value = asciiTrim(text);
+    if (brio::asciiEqualNoCase(value, "on"))
         on = true;
-    else if (EqualsIgnoringCase(value, "off"))
+    else if (brio::asciiEqualNoCase(value, "off"))
         on = false;
     else
         return false;
@@ -41,10 +27,10 @@ bool ParseSwitch(const std::string& text, bool& on)
 
 bool ParseFlag(const std::string& text, bool& flag)
 {
-    std::string value = Trim(text);
-    if (EqualsIgnoringCase(value, "true"))
+    std::string value = asciiTrim(text);
+    if (brio::asciiEqualNoCase(value, "true"))
         flag = true;
-    else if (EqualsIgnoringCase(value, "false"))
+    else if (brio::asciiEqualNoCase(value, "false"))
         flag = false;
     else
         return false;
@@ -62,7 +48,7 @@ bool RowAfter(const std::string& name, const char* prefix, int& row)
 
 bool ParsePercent(const std::string& text, int& percent)
 {
-    std::string value = Trim(text);
+    std::string value = asciiTrim(text);
     int parsed = 0;
     const char* end = value.data() + value.size();
     auto [ptr, ec] = std::from_chars(value.data(), end, parsed);
@@ -118,7 +104,7 @@ bool VariableInterpreter::apply(const std::string& name, const std::string& valu
         bool hadFile = hasPendingFile_;
         std::string path = std::move(pendingFile_);
         reset();
-        if (!hadFile || !ParseRow(Trim(value), row))
+        if (!hadFile || !ParseRow(asciiTrim(value), row))
             return false;
         commands.assign(row, path);
     } else {

@@ -5,6 +5,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/Gdi.h"
 
+#include "tests/support/DibSurface.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -21,26 +23,8 @@ constexpr std::size_t kBytes = std::size_t(kWidth) * kHeight * 4;
 
 using Clock = std::chrono::steady_clock;
 
-// A memory DC over a top-down DIB section.
-struct Surface {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-    Pixel* bits = nullptr;
-    Surface(int w, int h)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        old = SelectObject(dc, bitmap);
-    }
-    ~Surface()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
+struct Surface : brio::test::DibSurface {
+    Surface(int w, int h) : DibSurface(w, h) {}
     void fillRandom(unsigned seed, std::size_t count)
     {
         std::mt19937 rng(seed);

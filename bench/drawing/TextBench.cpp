@@ -5,6 +5,9 @@
 // of 40 cached advances for measuring).
 
 #include "platform/Gdi.h"
+#include "platform/gdi/GdiObjectOwner.h"
+
+#include "tests/support/DibSurface.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,33 +24,16 @@ constexpr const char* kLine = "Press F to play the airhorn, G to stop.."; // 40 
 
 using Clock = std::chrono::steady_clock;
 
-struct TextSurface {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ oldBitmap = nullptr;
-    HFONT font = nullptr;
-    HGDIOBJ oldFont = nullptr;
-    Pixel* bits = nullptr;
-    TextSurface()
+struct TextSurface : brio::test::DibSurface {
+    brio::GdiObjectOwner<HFONT> font{
+        CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif")};
+    TextSurface() : DibSurface(kWidth, kHeight, 0xFFFFFFFFu)
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        oldBitmap = SelectObject(dc, bitmap);
-        font = CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-        oldFont = SelectObject(dc, font);
-        std::memset(bits, 0xFF, std::size_t(kWidth) * kHeight * 4);
+        SelectObject(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
     }
-    ~TextSurface()
-    {
-        SelectObject(dc, oldFont);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(font);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
+    // The font leaves the DC before it is deleted.
+    ~TextSurface() { SelectObject(dc, GetStockObject(SYSTEM_FONT)); }
     SIZE lineSize() const
     {
         SIZE size{};

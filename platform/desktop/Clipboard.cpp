@@ -2,8 +2,10 @@
 // kept in the process, and the global-memory blocks the classic clipboard
 // calls trade in.
 
+#include "platform/ByteOrder.h"
 #include "platform/window/Backend.h"
 #include "platform/Gdi.h"
+#include "platform/text/Utf16.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/WindowTable.h"
 
@@ -209,35 +211,12 @@ std::string textOfBlock(UINT format, MemoryBlock& block)
     }
     std::u16string units;
     for (std::size_t i = 0; i + 1 < block.bytes.size(); i += 2) {
-        char16_t unit = char16_t(block.bytes[i] | (block.bytes[i + 1] << 8));
+        const char16_t unit = brio::readLittleEndian16(&block.bytes[i]);
         if (!unit)
             break;
         units.push_back(unit);
     }
-    std::string utf8;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t c = units[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF)
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
-        else if (c >= 0xD800 && c <= 0xDFFF)
-            c = kReplacementCharacter;
-        if (c < 0x80) {
-            utf8 += char(c);
-        } else if (c < 0x800) {
-            utf8 += char(0xC0 | (c >> 6));
-            utf8 += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            utf8 += char(0xE0 | (c >> 12));
-            utf8 += char(0x80 | ((c >> 6) & 0x3F));
-            utf8 += char(0x80 | (c & 0x3F));
-        } else {
-            utf8 += char(0xF0 | (c >> 18));
-            utf8 += char(0x80 | ((c >> 12) & 0x3F));
-            utf8 += char(0x80 | ((c >> 6) & 0x3F));
-            utf8 += char(0x80 | (c & 0x3F));
-        }
-    }
-    return utf8;
+    return brio::Utf16ToUtf8(units);
 }
 
 HGLOBAL blockOfText(UINT format, const std::string& utf8)
@@ -247,20 +226,10 @@ HGLOBAL blockOfText(UINT format, const std::string& utf8)
         bytes.assign(utf8.begin(), utf8.end());
         bytes.push_back(0);
     } else {
-        for (char32_t c : DecodeUtf8Chars(utf8)) {
-            auto put = [&](char16_t u) {
-                bytes.push_back(static_cast<unsigned char>(u & 0xFF));
-                bytes.push_back(static_cast<unsigned char>(u >> 8));
-            };
-            if (c >= 0x10000) {
-                put(char16_t(0xD800 + ((c - 0x10000) >> 10)));
-                put(char16_t(0xDC00 + ((c - 0x10000) & 0x3FF)));
-            } else {
-                put(char16_t(c));
-            }
-        }
-        bytes.push_back(0);
-        bytes.push_back(0);
+        const std::u16string units = brio::Utf8ToUtf16(utf8);
+        bytes.resize(2 * (units.size() + 1)); // and a zero unit
+        for (std::size_t i = 0; i < units.size(); ++i)
+            brio::writeLittleEndian16(&bytes[2 * i], units[i]);
     }
     HGLOBAL handle = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
     if (MemoryBlock* b = findBlock(handle))

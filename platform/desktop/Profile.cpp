@@ -1,5 +1,7 @@
 #include "platform/desktop/Profile.h"
 
+#include "platform/text/AsciiText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -20,59 +22,35 @@ struct Line {
     std::string ending; // "\r\n", "\n" or "" for a last line without one
 };
 
-std::string trim(const std::string& s)
-{
-    std::size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos)
-        return {};
-    std::size_t e = s.find_last_not_of(" \t");
-    return s.substr(b, e - b + 1);
-}
-
-bool sameName(const std::string& a, const char* b)
-{
-    std::size_t n = std::strlen(b);
-    if (a.size() != n)
-        return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char x = (unsigned char)a[i], y = (unsigned char)b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = (unsigned char)(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = (unsigned char)(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
+using brio::asciiTrim;
 
 // "[name]" gives name; anything else nothing.
 std::optional<std::string> sectionName(const std::string& line)
 {
-    std::string t = trim(line);
+    std::string t = asciiTrim(line);
     if (t.size() < 2 || t.front() != '[')
         return std::nullopt;
     std::size_t close = t.find(']');
     if (close == std::string::npos)
         return std::nullopt;
-    return trim(t.substr(1, close - 1));
+    return asciiTrim(t.substr(1, close - 1));
 }
 
 // "key = value" gives key; comments and lines without '=' nothing.
 std::optional<std::string> keyName(const std::string& line)
 {
-    std::string t = trim(line);
+    std::string t = asciiTrim(line);
     if (t.empty() || t.front() == ';' || t.front() == '#' || t.front() == '[')
         return std::nullopt;
     std::size_t eq = t.find('=');
     if (eq == std::string::npos)
         return std::nullopt;
-    return trim(t.substr(0, eq));
+    return asciiTrim(t.substr(0, eq));
 }
 
 std::string valueOf(const std::string& line)
 {
-    std::string v = trim(line.substr(line.find('=') + 1));
+    std::string v = asciiTrim(line.substr(line.find('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
     return v;
@@ -128,7 +106,7 @@ Found locate(const std::vector<Line>& lines, const char* section)
             f.sectionEnd = i;
             return f;
         }
-        if (sameName(*name, section)) {
+        if (brio::asciiEqualNoCase(*name, section)) {
             f.section = i;
             f.sectionEnd = lines.size();
         }
@@ -142,7 +120,7 @@ void findKey(const std::vector<Line>& lines, Found& f, const char* key)
         return;
     for (std::size_t i = *f.section + 1; i < f.sectionEnd; ++i) {
         std::optional<std::string> k = keyName(lines[i].text);
-        if (k && sameName(*k, key)) {
+        if (k && brio::asciiEqualNoCase(*k, key)) {
             f.key = i;
             return;
         }
@@ -215,7 +193,7 @@ void writeAtomically(const char* fileName, const std::string& content)
 void checkName(const char* fileName, const char* name, const char* what, const char* forbidden)
 {
     std::string n = name;
-    if (n.empty() || trim(n) != n || n.find_first_of(std::string("\r\n") + forbidden) != std::string::npos)
+    if (n.empty() || asciiTrim(n) != n || n.find_first_of(std::string("\r\n") + forbidden) != std::string::npos)
         throw ProfileWriteError(fileName, std::string("invalid ") + what + " name \"" + n + "\"");
 }
 
@@ -224,7 +202,7 @@ std::string storedValue(const char* value)
 {
     std::string v = value;
     bool quoted = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
-    if (quoted || (!v.empty() && trim(v) != v))
+    if (quoted || (!v.empty() && asciiTrim(v) != v))
         return "\"" + v + "\"";
     return v;
 }
@@ -321,7 +299,7 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
         if (f.section) {
             // After the section's last non-blank line, so blank separators stay.
             std::size_t at = f.sectionEnd;
-            while (at > *f.section + 1 && trim(lines[at - 1].text).empty())
+            while (at > *f.section + 1 && asciiTrim(lines[at - 1].text).empty())
                 --at;
             lines.insert(lines.begin() + std::ptrdiff_t(at), added);
         } else {

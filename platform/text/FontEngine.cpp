@@ -3,6 +3,7 @@
 #include "platform/text/FontEngine.h"
 
 #include "platform/gdi/GdiObjects.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,29 +43,15 @@ constexpr FamilyAlias kAliases[] = {
     {"courier", "Liberation Mono"},
 };
 
-std::string lowercase(std::string s)
-{
-    for (char& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string trimmed(const char* name)
-{
-    std::string s(name, strnlen(name, LF_FACESIZE));
-    auto notSpace = [](unsigned char c) { return !std::isspace(c); };
-    s.erase(s.begin(), std::find_if(s.begin(), s.end(), notSpace));
-    s.erase(std::find_if(s.rbegin(), s.rend(), notSpace).base(), s.end());
-    return s;
-}
+using brio::asciiLower;
 
 // The family to look for first: an alias, the name itself, or the default.
 std::string requestedFamily(const LOGFONT& font)
 {
-    std::string name = trimmed(font.lfFaceName);
+    std::string name = brio::asciiTrim(std::string_view(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)), brio::kAsciiSpace);
     if (name.empty())
         return kDefaultFamily;
-    std::string key = lowercase(name);
+    std::string key = asciiLower(name);
     for (const FamilyAlias& a : kAliases)
         if (key == a.name)
             return a.family;
@@ -99,7 +86,7 @@ public:
     // fontconfig has no such family (it would otherwise hand us any font).
     std::shared_ptr<FontFace> matchFamily(const std::string& family, int weight, bool italic, bool exactFamily)
     {
-        auto key = std::make_tuple(lowercase(family), weight, italic, exactFamily);
+        auto key = std::make_tuple(asciiLower(family), weight, italic, exactFamily);
         auto found = matches_.find(key);
         if (found != matches_.end())
             return found->second;
@@ -181,10 +168,10 @@ private:
 
     static bool hasFamily(FcPattern* match, const std::string& family)
     {
-        std::string wanted = lowercase(family);
+        std::string wanted = asciiLower(family);
         FcChar8* name = nullptr;
         for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch; ++i)
-            if (lowercase(reinterpret_cast<const char*>(name)) == wanted)
+            if (asciiLower(reinterpret_cast<const char*>(name)) == wanted)
                 return true;
         return false;
     }

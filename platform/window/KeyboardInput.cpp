@@ -1,5 +1,6 @@
 // Keyboard input: key state, key and character messages, TranslateMessage.
 
+#include "platform/text/Utf16.h"
 #include "platform/window/InputRouting.h"
 #include "platform/window/MessageQueue.h"
 #include "platform/text/Utf8.h"
@@ -68,17 +69,6 @@ void queueKeyMessage(HWND target, UINT msg, WPARAM wParam, LPARAM lParam, DWORD 
     m.time = time;
     m.pt = WindowSystem().cursor;
     TheMessageQueue().addInput(m);
-}
-
-void appendUtf16(std::u16string& out, char32_t c)
-{
-    if (c >= 0x10000) {
-        c -= 0x10000;
-        out.push_back(char16_t(0xD800 + (c >> 10)));
-        out.push_back(char16_t(0xDC00 + (c & 0x3FF)));
-    } else {
-        out.push_back(char16_t(c));
-    }
 }
 
 void postCharacter(const MSG* msg, UINT charMsg, char16_t c)
@@ -155,7 +145,7 @@ void CookText(const RawInput& raw)
         return;
     std::u16string units;
     for (char32_t c : DecodeUtf8Chars(raw.text))
-        appendUtf16(units, c);
+        brio::AppendUtf16(units, c);
     for (char16_t unit : units)
         queueKeyMessage(target, WM_CHAR, WPARAM(unit), 1, raw.time);
 }

@@ -1,5 +1,6 @@
 // Window classes: registration, lookup by name or atom, class longs.
 
+#include "platform/text/AsciiText.h"
 #include "platform/window/WindowTable.h"
 
 #include <algorithm>
@@ -10,9 +11,7 @@ namespace {
 
 std::string folded(const char* name)
 {
-    std::string s(name);
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
+    return brio::asciiLower(name);
 }
 
 struct ClassRegistry {

@@ -1,5 +1,7 @@
 #include "skin/engine/SeByteReader.h"
 
+#include "platform/ByteOrder.h"
+
 #include "skin/engine/SeComponentStream.h"
 #include "skin/engine/SeStreamIo.h"
 #include "ui/component/Exception.h"
@@ -20,9 +22,7 @@ std::int32_t TSeByteReader::ReadInt32()
 {
     if (Left() < 4)
         throw EReadError("Stream read error");
-    const std::uint8_t* b = Take(4);
-    return std::int32_t(std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
-                        std::uint32_t(b[3]) << 24);
+    return std::int32_t(brio::readLittleEndian32(Take(4)));
 }
 
 std::string_view TSeByteReader::ReadStreamStringView()

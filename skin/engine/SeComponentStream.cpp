@@ -1,5 +1,7 @@
 #include "skin/engine/SeComponentStream.h"
 
+#include "platform/ByteOrder.h"
+
 #include "skin/engine/SeByteReader.h"
 #include "skin/engine/SeObjectText.h"
 #include "skin/engine/SeSkinClasses.h"
@@ -59,10 +61,7 @@ std::int64_t readLittleEndian(TSeByteReader& in, int bytes)
 {
     if (in.Left() < std::size_t(bytes))
         InvalidStreamOperation();
-    const std::uint8_t* b = in.Take(std::size_t(bytes));
-    std::uint64_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = v << 8 | b[i];
+    const std::uint64_t v = brio::readLittleEndian(in.Take(std::size_t(bytes)), bytes);
     // Sign-extend from the stored width.
     const int shift = 64 - bytes * 8;
     return std::int64_t(v << shift) >> shift;
@@ -73,9 +72,7 @@ void writeByte(TStream& stream, std::uint8_t b) { stream.WriteBuffer(&b, 1); }
 void writeLittleEndian(TStream& stream, std::int64_t value, int bytes)
 {
     std::uint8_t b[8];
-    auto v = std::uint64_t(value);
-    for (int i = 0; i < bytes; ++i, v >>= 8)
-        b[i] = std::uint8_t(v);
+    brio::writeLittleEndian(b, std::uint64_t(value), bytes);
     stream.WriteBuffer(b, bytes);
 }
 

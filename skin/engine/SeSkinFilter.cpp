@@ -12,6 +12,7 @@
 #include "ui/graphics/BmpCodec.h"
 #include "ui/component/Exception.h"
 #include "ui/component/Stream.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -276,14 +277,6 @@ std::deque<TSeSkinFilterClass>& filterTable()
     return filters;
 }
 
-std::string lowerAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c + 32);
-    return text;
-}
-
 } // namespace
 
 void AddSkinFilter(const TSeSkinFilterClass& filter) { filterTable().push_back(filter); }
@@ -295,9 +288,9 @@ const TSeSkinFilterClass* FindSkinFilter(const std::string& fileName)
     const std::size_t dot = fileName.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return nullptr;
-    const std::string extension = lowerAscii(fileName.substr(dot));
+    const std::string extension = brio::asciiLower(fileName.substr(dot));
     for (const TSeSkinFilterClass& filter : filterTable())
-        if (extension == "." + lowerAscii(filter.fileExtension))
+        if (extension == "." + brio::asciiLower(filter.fileExtension))
             return &filter;
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "skin/engine/SeSkinFolder.h"
 
 #include "platform/images/PngIo.h"
+#include "platform/text/AsciiText.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeComponentStream.h"
@@ -239,9 +240,7 @@ void WriteSkinFolder(const TSeSkinSource& source, const std::string& folderName)
 bool IsSkinStreamFile(const std::string& fileName)
 {
     const std::string extension = fs::path(fileName).extension().string();
-    return extension.size() == std::strlen(SkinStreamExtension) &&
-           std::equal(extension.begin(), extension.end(), SkinStreamExtension,
-                      [](char a, char b) { return std::tolower((unsigned char)a) == b; });
+    return brio::asciiEqualNoCase(extension, SkinStreamExtension);
 }
 
 void LoadSkinAnyFormat(TSeSkinSource& source, const std::string& fileName)

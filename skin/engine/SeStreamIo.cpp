@@ -1,13 +1,15 @@
 #include "skin/engine/SeStreamIo.h"
 
+#include "platform/ByteOrder.h"
+
 #include "ui/component/Stream.h"
 
 std::int64_t BytesLeft(TStream& stream) { return stream.Size() - stream.Position(); }
 
 void WriteInt32(TStream& stream, std::int32_t value)
 {
-    const auto v = std::uint32_t(value);
-    const unsigned char b[4] = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+    unsigned char b[4];
+    brio::writeLittleEndian32(b, std::uint32_t(value));
     stream.WriteBuffer(b, 4);
 }
 

@@ -2,6 +2,8 @@
 #include "platform/images/PngIo.h"
 #include "platform/images/StockIcons.h"
 
+#include "tests/support/DibSurface.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,29 +13,8 @@ namespace {
 
 constexpr Pixel kCanary = 0xFF12345Au;
 
-struct Surface {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap;
-    HGDIOBJ old;
-    Pixel* bits = nullptr;
-    int width, height;
-
-    Surface(int w, int h, Pixel fill = kCanary) : width(w), height(h)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        old = SelectObject(dc, bitmap);
-        std::fill(bits, bits + w * h, fill);
-    }
-    ~Surface()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    Pixel at(int x, int y) const { return bits[y * width + x]; }
+struct Surface : brio::test::DibSurface {
+    Surface(int w, int h, Pixel fill = kCanary) : DibSurface(w, h, fill) {}
     COLORREF color(int x, int y) const { return ColorRefFromPixel(at(x, y)); }
     // Bounding box of the pixels in `within` for which keep(pixel) holds; empty when none.
     template <class Keep>

@@ -1,29 +1,12 @@
 #include "platform/gdi/DeviceContext.h"
 
+#include "tests/support/DibSurface.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct MemoryDc {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap;
-    HGDIOBJ old;
-    Pixel* bits = nullptr;
-    MemoryDc(int w, int h)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        old = SelectObject(dc, bitmap);
-    }
-    ~MemoryDc()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-};
+using MemoryDc = brio::test::DibSurface;
 
 TEST(DeviceContext, FillRectHonoursOriginsAndClip)
 {

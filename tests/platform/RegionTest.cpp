@@ -1,5 +1,7 @@
 #include "platform/Gdi.h"
 
+#include "tests/support/DibSurface.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -329,28 +331,8 @@ TEST(CurvedRegion, RoundRectanglesRoundOnlyTheirCorners)
     EXPECT_TRUE(EqualRgn(whole, ellipse)) << "corner sizes are clamped to the box";
 }
 
-struct MemoryDc {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap;
-    HGDIOBJ old;
-    Pixel* bits = nullptr;
-    int width, height;
-    MemoryDc(int w, int h) : width(w), height(h)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        old = SelectObject(dc, bitmap);
-        std::fill(bits, bits + w * h, 0xFF102030u);
-    }
-    ~MemoryDc()
-    {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    Pixel at(int x, int y) const { return bits[y * width + x]; }
+struct MemoryDc : brio::test::DibSurface {
+    MemoryDc(int w, int h) : DibSurface(w, h, 0xFF102030u) {}
 };
 
 TEST(RegionPainting, FillAndFrameLandWhereTheRegionIs)

@@ -2,6 +2,8 @@
 #include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/images/PngIo.h"
 
+#include "tests/support/DibSurface.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,31 +18,8 @@ constexpr Pixel kPaper = 0xFF203040u;
 constexpr Pixel kRed = 0xFFFF0000u;
 constexpr Pixel kBlack = 0xFF000000u;
 
-struct MemoryDc {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap;
-    HGDIOBJ old;
-    Pixel* bits = nullptr;
-    int width, height;
-    MemoryDc(int w, int h) : width(w), height(h)
-    {
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-        old = SelectObject(dc, bitmap);
-        std::fill(bits, bits + w * h, kPaper);
-    }
-    ~MemoryDc()
-    {
-        SelectObject(dc, GetStockObject(BLACK_PEN));
-        SelectObject(dc, GetStockObject(WHITE_BRUSH));
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    Pixel at(int x, int y) const { return bits[y * width + x]; }
-    std::vector<Pixel> pixels() const { return std::vector<Pixel>(bits, bits + width * height); }
+struct MemoryDc : brio::test::DibSurface {
+    MemoryDc(int w, int h) : DibSurface(w, h, kPaper) {}
     void randomize(unsigned seed)
     {
         std::mt19937 rng(seed);

@@ -3,7 +3,8 @@
 #include "tests/support/UiTestSupport.h"
 
 #include "ui/stdctrls/Edit.h"
-#include "ui/component/Utf16.h"
+
+#include "platform/text/Utf16.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ TEST_F(EditBox, MouseDragSelects)
     backend().mouseUp();
     pump();
     EXPECT_EQ(edit->SelStart(), 0);
-    EXPECT_EQ(edit->SelLength(), int(Utf8ToUtf16("drag across").size()));
+    EXPECT_EQ(edit->SelLength(), int(brio::Utf8ToUtf16("drag across").size()));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "ui/views/ListView.h"
 
 #include "platform/WinUser.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,22 +30,7 @@ constexpr int kFileImage = 1;
 // Letters typed closer together than this extend one prefix.
 constexpr DWORD kTypeAheadPause = 1000;
 
-bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
-{
-    if (prefix.size() > text.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    return true;
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
+bool LessIgnoringCase(const std::string& a, const std::string& b) { return brio::asciiCompareNoCase(a, b) < 0; }
 
 std::string SizeText(std::uintmax_t bytes)
 {
@@ -341,7 +327,7 @@ void TFileChooserForm::typeAhead(char key)
     int first = typedPrefix_.size() == 1 || repeated ? current + 1 : std::max(current, 0);
     for (int n = 0; n < count; ++n) {
         TListItem* item = items->Item((first + n + count) % count);
-        if (StartsWithIgnoringCase(item->Caption(), wanted)) {
+        if (brio::asciiStartsWithNoCase(item->Caption(), wanted)) {
             fileList_->SetSelected(item);
             fileList_->MakeVisible(item);
             return;

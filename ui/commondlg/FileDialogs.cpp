@@ -4,6 +4,7 @@
 #include "ui/commondlg/FileDialogs.h"
 
 #include "ui/commondlg/FileChooserForm.h"
+#include "platform/text/AsciiText.h"
 
 #include <cctype>
 #include <filesystem>
@@ -19,14 +20,7 @@ TFileDialogHook& fileDialogHook()
     return hook;
 }
 
-std::string Trim(const std::string& text)
-{
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
+using brio::asciiTrim;
 
 std::vector<std::string> Split(const std::string& text, char separator)
 {
@@ -53,7 +47,7 @@ bool MatchFrom(const std::string& name, std::size_t n, const std::string& patter
         }
         if (n >= name.size())
             return false;
-        if (pc != '?' && std::tolower(static_cast<unsigned char>(pc)) != std::tolower(static_cast<unsigned char>(name[n])))
+        if (pc != '?' && brio::asciiLower(pc) != brio::asciiLower(name[n]))
             return false;
         ++n;
         ++p;
@@ -81,7 +75,7 @@ TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
 std::vector<TFileFilter> TOpenDialog::Filters() const
 {
     std::vector<TFileFilter> filters;
-    if (Trim(filter_).empty())
+    if (asciiTrim(filter_).empty())
         return filters;
     std::vector<std::string> parts = Split(filter_, '|');
     for (std::size_t i = 0; i < parts.size(); i += 2) {
@@ -89,7 +83,7 @@ std::vector<TFileFilter> TOpenDialog::Filters() const
         entry.description = parts[i];
         std::string patterns = i + 1 < parts.size() ? parts[i + 1] : std::string();
         for (const std::string& pattern : Split(patterns, ';'))
-            if (std::string p = Trim(pattern); !p.empty())
+            if (std::string p = asciiTrim(pattern); !p.empty())
                 entry.patterns.push_back(p);
         if (entry.patterns.empty())
             entry.patterns.push_back("*");
@@ -100,7 +94,7 @@ std::vector<TFileFilter> TOpenDialog::Filters() const
 
 std::string TOpenDialog::DefaultExtension() const
 {
-    std::string ext = Trim(Split(defaultExt_, ';').front());
+    std::string ext = asciiTrim(Split(defaultExt_, ';').front());
     while (!ext.empty() && (ext.front() == '*' || ext.front() == '.'))
         ext.erase(0, 1);
     if (ext.find_first_of("*?/ ") != std::string::npos)
@@ -124,7 +118,7 @@ std::string TOpenDialog::StartFolder() const
 
 TFileChoice TOpenDialog::Resolve(const std::string& folder, const std::string& typed) const
 {
-    std::string name = Trim(typed);
+    std::string name = asciiTrim(typed);
     if (name.empty())
         return {};
     if (name.find_first_of("*?") != std::string::npos)

@@ -1,6 +1,7 @@
 #include "ui/component/Component.h"
 
 #include "ui/component/Exception.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,14 +10,6 @@
 #include <typeinfo>
 
 namespace {
-
-bool sameText(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
 
 void eraseOne(std::vector<TComponent*>& list, TComponent* item)
 {
@@ -114,7 +107,7 @@ void TComponent::SetName(const std::string& name)
 void TComponent::ValidateRename(TComponent* component, const std::string& currentName,
                                 const std::string& newName) const
 {
-    if (!component || newName.empty() || sameText(currentName, newName))
+    if (!component || newName.empty() || brio::asciiEqualNoCase(currentName, newName))
         return;
     TComponent* existing = FindComponent(newName);
     if (existing && existing != component)
@@ -142,7 +135,7 @@ TComponent* TComponent::FindComponent(const std::string& name) const
     if (name.empty())
         return nullptr;
     for (TComponent* c : components_)
-        if (sameText(c->name_, name))
+        if (brio::asciiEqualNoCase(c->name_, name))
             return c;
     return nullptr;
 }

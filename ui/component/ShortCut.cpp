@@ -1,6 +1,7 @@
 #include "ui/component/ShortCut.h"
 
 #include "platform/WinUserMessages.h"
+#include "platform/text/AsciiText.h"
 
 #include <strings.h>
 
@@ -93,7 +94,7 @@ TShortCut TextToShortCut(const std::string& text)
         found = false;
         for (const Modifier& m : modifiers) {
             std::size_t n = std::char_traits<char>::length(m.prefix);
-            if (text.size() - at > n && strncasecmp(text.c_str() + at, m.prefix, n) == 0) {
+            if (text.size() - at > n && brio::asciiStartsWithNoCase(std::string_view(text).substr(at), m.prefix)) {
                 bits |= m.bit;
                 at += n;
                 found = true;
@@ -105,7 +106,7 @@ TShortCut TextToShortCut(const std::string& text)
         return scNone;
     for (int key = 1; key <= 0xFF; ++key) {
         std::string name = keyName(key);
-        if (!name.empty() && strcasecmp(name.c_str(), rest.c_str()) == 0)
+        if (!name.empty() && brio::asciiEqualNoCase(name, rest))
             return TShortCut(bits | key);
     }
     return scNone;

@@ -2,6 +2,7 @@
 // the control messages every control answers, and action links.
 
 #include "ui/control/Control.h"
+#include "ui/control/ShiftState.h"
 
 #include "ui/forms/ActionList.h"
 #include "ui/forms/Application.h"
@@ -12,6 +13,7 @@
 #include "ui/control/WinControl.h"
 
 #include "platform/WinUser.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -83,29 +85,11 @@ void TControl::WndProc(TMessage& m)
 
 void TControl::DefaultHandler(TMessage&) {}
 
-TShiftState TControl::shiftFromKeys(WPARAM keys) const
-{
-    TShiftState shift;
-    if (keys & MK_SHIFT)
-        shift.Include(ssShift);
-    if (keys & MK_CONTROL)
-        shift.Include(ssCtrl);
-    if (keys & MK_LBUTTON)
-        shift.Include(ssLeft);
-    if (keys & MK_RBUTTON)
-        shift.Include(ssRight);
-    if (keys & MK_MBUTTON)
-        shift.Include(ssMiddle);
-    if (GetKeyState(VK_MENU) < 0)
-        shift.Include(ssAlt);
-    return shift;
-}
-
 void TControl::handleMouse(TMessage& m)
 {
-    int x = short(LOWORD(m.LParam));
-    int y = short(HIWORD(m.LParam));
-    TShiftState shift = shiftFromKeys(m.WParam);
+    int x = GET_X_LPARAM(m.LParam);
+    int y = GET_Y_LPARAM(m.LParam);
+    TShiftState shift = KeysToShiftState(m.WParam);
     switch (m.Msg) {
     case WM_MOUSEMOVE:
         MouseMove(shift, x, y);
@@ -146,7 +130,7 @@ void TControl::handleMouse(TMessage& m)
         MouseUp(mbMiddle, shift, x, y);
         break;
     case WM_CONTEXTMENU: {
-        TPoint screen{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))};
+        TPoint screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
         bool handled = false;
         DoContextPopup(screen, handled);
         if (handled) {
@@ -622,7 +606,7 @@ TControl* FindDragTarget(TPoint screenPos, bool allowDisabled)
 
 bool IsAccel(WPARAM charCode, const std::string& caption)
 {
-    auto lower = [](unsigned c) { return c < 0x80 ? unsigned(std::tolower(int(c))) : c; };
+    auto lower = [](unsigned c) { return c < 0x80 ? unsigned(brio::asciiLower(char(c))) : c; };
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != '&')
             continue;

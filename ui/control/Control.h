@@ -228,7 +228,6 @@ protected:
 
 private:
     void fontChanged();
-    TShiftState shiftFromKeys(WPARAM keys) const;
 
     TAlign align_ = alNone;
     TAnchors anchors_ = {akLeft, akTop};

@@ -451,7 +451,7 @@ void TWinControl::WndProc(TMessage& m)
     }
     if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST) {
         if (m.Msg == WM_MOUSEMOVE)
-            Application->TrackMouseControl(this, TPoint{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))});
+            Application->TrackMouseControl(this, TPoint{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
         if (m.Msg != WM_MOUSEWHEEL && m.Msg != WM_MOUSEHWHEEL && routeMouseToChild(m))
             return;
         if ((m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK) && controlStyle_.Contains(csCaptureMouse))
@@ -466,7 +466,7 @@ void TWinControl::WndProc(TMessage& m)
 
 bool TWinControl::routeMouseToChild(TMessage& m)
 {
-    TPoint p{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))};
+    TPoint p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
     TControl* target = captureChild_ ? captureChild_ : ControlAtPos(p, false);
     if (!target)
         return false;
@@ -536,7 +536,7 @@ void TWinControl::handleWindowMessage(TMessage& m)
         break;
     }
     case WM_CONTEXTMENU: {
-        TPoint screen{short(LOWORD(m.LParam)), short(HIWORD(m.LParam))};
+        TPoint screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
         if (screen.x != -1 || screen.y != -1) {
             if (TControl* child = ControlAtPos(ScreenToClient(screen), false)) {
                 m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);

@@ -4,6 +4,7 @@
 // them; Alt+letter and unwanted characters travel as CM_DIALOGCHAR.
 
 #include "ui/control/WinControl.h"
+#include "ui/control/ShiftState.h"
 
 #include "ui/component/Exception.h"
 #include "ui/forms/Form.h"
@@ -11,18 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-TShiftState KeyboardShiftState()
-{
-    TShiftState shift;
-    if (GetKeyState(VK_SHIFT) < 0)
-        shift.Include(ssShift);
-    if (GetKeyState(VK_CONTROL) < 0)
-        shift.Include(ssCtrl);
-    if (GetKeyState(VK_MENU) < 0)
-        shift.Include(ssAlt);
-    return shift;
-}
 
 bool IsDialogKey(WORD key)
 {
@@ -223,7 +212,7 @@ void TWinControl::KeyUp(WORD& key, TShiftState shift)
 void TWinControl::handleKeyMessage(TMessage& m)
 {
     TCustomForm* form = GetParentForm(this);
-    TShiftState shift = KeyboardShiftState();
+    TShiftState shift = KeyboardStateToShiftState();
     switch (m.Msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {

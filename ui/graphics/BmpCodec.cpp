@@ -1,5 +1,6 @@
 #include "ui/graphics/BmpCodec.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Gdi.h"
 #include "ui/component/Exception.h"
 #include "ui/component/Stream.h"
@@ -35,22 +36,10 @@ void readExactly(TStream& stream, void* buffer, std::int64_t count)
         invalid();
 }
 
-std::uint16_t u16(const unsigned char* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
-std::uint32_t u32(const unsigned char* p)
-{
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-           | (std::uint32_t(p[3]) << 24);
-}
-void put16(unsigned char* p, unsigned v)
-{
-    p[0] = std::uint8_t(v);
-    p[1] = std::uint8_t(v >> 8);
-}
-void put32(unsigned char* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = std::uint8_t(v >> (8 * i));
-}
+using brio::readLittleEndian16;
+using brio::readLittleEndian32;
+using brio::writeLittleEndian16;
+using brio::writeLittleEndian32;
 
 // One colour channel of a bit-field pixel.
 struct Field {
@@ -99,11 +88,11 @@ Header readHeaders(TStream& stream)
     readExactly(stream, file, fileHeaderSize);
     if (file[0] != 'B' || file[1] != 'M')
         invalid();
-    h.offBits = u32(file + 10);
+    h.offBits = readLittleEndian32(file + 10);
 
     unsigned char info[124] = {};
     readExactly(stream, info, 4);
-    h.infoSize = u32(info);
+    h.infoSize = readLittleEndian32(info);
     bool core = h.infoSize == 12;
     if (!core && h.infoSize != 40 && h.infoSize != 52 && h.infoSize != 56 && h.infoSize != 64
         && h.infoSize != 108 && h.infoSize != 124)
@@ -113,17 +102,17 @@ Header readHeaders(TStream& stream)
     int planes;
     std::int64_t height;
     if (core) {
-        h.width = u16(info + 4);
-        height = u16(info + 6);
-        planes = u16(info + 8);
-        h.bitCount = u16(info + 10);
+        h.width = readLittleEndian16(info + 4);
+        height = readLittleEndian16(info + 6);
+        planes = readLittleEndian16(info + 8);
+        h.bitCount = readLittleEndian16(info + 10);
     } else {
-        h.width = std::int32_t(u32(info + 4));
-        height = std::int32_t(u32(info + 8));
-        planes = u16(info + 12);
-        h.bitCount = u16(info + 14);
-        h.compression = u32(info + 16);
-        h.colorsUsed = u32(info + 32);
+        h.width = std::int32_t(readLittleEndian32(info + 4));
+        height = std::int32_t(readLittleEndian32(info + 8));
+        planes = readLittleEndian16(info + 12);
+        h.bitCount = readLittleEndian16(info + 14);
+        h.compression = readLittleEndian32(info + 16);
+        h.colorsUsed = readLittleEndian32(info + 32);
     }
     if (planes != 1 || h.width < 0 || height == INT32_MIN)
         invalid();
@@ -156,15 +145,15 @@ Header readHeaders(TStream& stream)
         h.hasMasks = true;
         if (h.infoSize >= 52) {
             for (int i = 0; i < 3; ++i)
-                h.masks[i] = u32(info + 40 + 4 * i);
+                h.masks[i] = readLittleEndian32(info + 40 + 4 * i);
             if (h.infoSize >= 56)
-                h.masks[3] = u32(info + 52);
+                h.masks[3] = readLittleEndian32(info + 52);
         } else {
             int count = h.compression == BI_ALPHABITFIELDS ? 4 : 3;
             unsigned char masks[16];
             readExactly(stream, masks, 4 * count);
             for (int i = 0; i < count; ++i)
-                h.masks[i] = u32(masks + 4 * i);
+                h.masks[i] = readLittleEndian32(masks + 4 * i);
         }
     } else if (h.bitCount == 16) {
         h.hasMasks = true;
@@ -230,7 +219,7 @@ template <int Bytes>
 void decodeFields(const unsigned char* src, Pixel* dst, int width, const Field* fields)
 {
     for (int x = 0; x < width; ++x, src += Bytes) {
-        std::uint32_t v = Bytes == 2 ? u16(src) : u32(src);
+        std::uint32_t v = Bytes == 2 ? readLittleEndian16(src) : readLittleEndian32(src);
         int a = fields[3].bits ? fields[3].extract(v) : 255;
         dst[x] = (Pixel(a) << 24) | (Pixel(fields[0].extract(v)) << 16) | (Pixel(fields[1].extract(v)) << 8)
                  | Pixel(fields[2].extract(v));
@@ -328,17 +317,17 @@ void encodeRow(const Pixel* src, unsigned char* dst, int width)
         Pixel p = src[x];
         int r = int((p >> 16) & 0xFF), g = int((p >> 8) & 0xFF), b = int(p & 0xFF);
         if constexpr (Layout == BmpLayout::Rgb555) {
-            put16(dst + 2 * x, unsigned(QuantizeChannel(r, 5) << 10 | QuantizeChannel(g, 5) << 5
+            writeLittleEndian16(dst + 2 * x, unsigned(QuantizeChannel(r, 5) << 10 | QuantizeChannel(g, 5) << 5
                                         | QuantizeChannel(b, 5)));
         } else if constexpr (Layout == BmpLayout::Rgb565) {
-            put16(dst + 2 * x, unsigned(QuantizeChannel(r, 5) << 11 | QuantizeChannel(g, 6) << 5
+            writeLittleEndian16(dst + 2 * x, unsigned(QuantizeChannel(r, 5) << 11 | QuantizeChannel(g, 6) << 5
                                         | QuantizeChannel(b, 5)));
         } else if constexpr (Layout == BmpLayout::Rgb24) {
             dst[3 * x] = std::uint8_t(b);
             dst[3 * x + 1] = std::uint8_t(g);
             dst[3 * x + 2] = std::uint8_t(r);
         } else {
-            put32(dst + 4 * x, p);
+            writeLittleEndian32(dst + 4 * x, p);
         }
     }
 }
@@ -359,22 +348,22 @@ void WriteBmp(TStream& stream, const Pixel* pixels, int width, int height, BmpLa
     unsigned char* p = out.data();
     p[0] = 'B';
     p[1] = 'M';
-    put32(p + 2, std::uint32_t(out.size()));
-    put32(p + 10, headersSize);
+    writeLittleEndian32(p + 2, std::uint32_t(out.size()));
+    writeLittleEndian32(p + 10, headersSize);
     p += fileHeaderSize;
-    put32(p, 40);
-    put32(p + 4, std::uint32_t(width));
-    put32(p + 8, std::uint32_t(height));
-    put16(p + 12, 1);
-    put16(p + 14, unsigned(bitCount));
-    put32(p + 16, masks ? BI_BITFIELDS : BI_RGB);
-    put32(p + 20, std::uint32_t(dataSize));
-    put32(p + 24, 3780); // 96 pixels per inch
-    put32(p + 28, 3780);
+    writeLittleEndian32(p, 40);
+    writeLittleEndian32(p + 4, std::uint32_t(width));
+    writeLittleEndian32(p + 8, std::uint32_t(height));
+    writeLittleEndian16(p + 12, 1);
+    writeLittleEndian16(p + 14, unsigned(bitCount));
+    writeLittleEndian32(p + 16, masks ? BI_BITFIELDS : BI_RGB);
+    writeLittleEndian32(p + 20, std::uint32_t(dataSize));
+    writeLittleEndian32(p + 24, 3780); // 96 pixels per inch
+    writeLittleEndian32(p + 28, 3780);
     if (masks) {
-        put32(p + 40, 0xF800);
-        put32(p + 44, 0x07E0);
-        put32(p + 48, 0x001F);
+        writeLittleEndian32(p + 40, 0xF800);
+        writeLittleEndian32(p + 44, 0x07E0);
+        writeLittleEndian32(p + 48, 0x001F);
     }
     unsigned char* data = out.data() + headersSize;
     for (int y = 0; y < height; ++y) {

@@ -1,6 +1,7 @@
 #include "ui/graphics/Colors.h"
 
 #include "platform/Gdi.h"
+#include "platform/text/AsciiText.h"
 #include "ui/component/Exception.h"
 
 #include <cerrno>
@@ -93,7 +94,7 @@ std::string ColorToString(TColor color)
 bool IdentToColor(const std::string& name, TColor& color)
 {
     for (const NamedColor& c : namedColors)
-        if (strcasecmp(c.name, name.c_str()) == 0) {
+        if (brio::asciiEqualNoCase(c.name, name)) {
             color = c.value;
             return true;
         }

@@ -1,5 +1,6 @@
 #include "ui/graphics/Icon.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Gdi.h"
 #include "platform/images/PngIo.h"
 #include "ui/graphics/BmpCodec.h"
@@ -17,22 +18,10 @@ namespace {
     throw EInvalidGraphic("Icon image is not valid");
 }
 
-std::uint16_t u16(const unsigned char* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
-std::uint32_t u32(const unsigned char* p)
-{
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16)
-           | (std::uint32_t(p[3]) << 24);
-}
-void put16(unsigned char* p, unsigned v)
-{
-    p[0] = std::uint8_t(v);
-    p[1] = std::uint8_t(v >> 8);
-}
-void put32(unsigned char* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = std::uint8_t(v >> (8 * i));
-}
+using brio::readLittleEndian16;
+using brio::readLittleEndian32;
+using brio::writeLittleEndian16;
+using brio::writeLittleEndian32;
 
 std::vector<Pixel> bitmapPixels(HBITMAP bitmap, int width, int height)
 {
@@ -56,12 +45,12 @@ DecodedIcon decodeDibImage(const unsigned char* data, std::size_t size)
 {
     if (size < 40)
         invalidIcon();
-    std::uint32_t headerSize = u32(data);
-    int width = std::int32_t(u32(data + 4));
-    int doubledHeight = std::int32_t(u32(data + 8));
-    int bitCount = u16(data + 14);
-    std::uint32_t compression = u32(data + 16);
-    std::uint32_t colorsUsed = u32(data + 32);
+    std::uint32_t headerSize = readLittleEndian32(data);
+    int width = std::int32_t(readLittleEndian32(data + 4));
+    int doubledHeight = std::int32_t(readLittleEndian32(data + 8));
+    int bitCount = readLittleEndian16(data + 14);
+    std::uint32_t compression = readLittleEndian32(data + 16);
+    std::uint32_t colorsUsed = readLittleEndian32(data + 32);
     if (headerSize < 40 || headerSize > size || width <= 0 || width > 1024 || doubledHeight <= 0
         || doubledHeight > 2048)
         invalidIcon();
@@ -83,11 +72,11 @@ DecodedIcon decodeDibImage(const unsigned char* data, std::size_t size)
         invalidIcon();
     TMemoryStream file;
     unsigned char fileHeader[14] = {'B', 'M'};
-    put32(fileHeader + 2, std::uint32_t(14 + pixelStart + colorBytes));
-    put32(fileHeader + 10, std::uint32_t(14 + pixelStart));
+    writeLittleEndian32(fileHeader + 2, std::uint32_t(14 + pixelStart + colorBytes));
+    writeLittleEndian32(fileHeader + 10, std::uint32_t(14 + pixelStart));
     file.WriteBuffer(fileHeader, 14);
     file.WriteBuffer(data, std::int64_t(pixelStart + colorBytes));
-    put32(file.Memory() + 14 + 8, std::uint32_t(height));
+    writeLittleEndian32(file.Memory() + 14 + 8, std::uint32_t(height));
     file.SetPosition(0);
     BmpImage image;
     try {
@@ -270,8 +259,8 @@ void TIcon::LoadFromStream(TStream& stream)
     unsigned char dir[6];
     if (available < 6 || stream.Read(dir, 6) != 6)
         invalidIcon();
-    int count = u16(dir + 4);
-    if (u16(dir) != 0 || (u16(dir + 2) != 1 && u16(dir + 2) != 2) || count == 0
+    int count = readLittleEndian16(dir + 4);
+    if (readLittleEndian16(dir) != 0 || (readLittleEndian16(dir + 2) != 1 && readLittleEndian16(dir + 2) != 2) || count == 0
         || available < 6 + 16 * std::int64_t(count))
         invalidIcon();
     std::vector<unsigned char> entries(std::size_t(16 * count));
@@ -283,7 +272,7 @@ void TIcon::LoadFromStream(TStream& stream)
     for (int i = 0; i < count; ++i) {
         const unsigned char* e = entries.data() + 16 * i;
         int w = e[0] ? e[0] : 256, h = e[1] ? e[1] : 256;
-        int depth = u16(e + 6);
+        int depth = readLittleEndian16(e + 6);
         if (w * h > bestArea || (w * h == bestArea && depth > bestDepth)) {
             best = i;
             bestArea = w * h;
@@ -291,8 +280,8 @@ void TIcon::LoadFromStream(TStream& stream)
         }
     }
     const unsigned char* e = entries.data() + 16 * best;
-    std::uint32_t size = u32(e + 8);
-    std::uint32_t offset = u32(e + 12);
+    std::uint32_t size = readLittleEndian32(e + 8);
+    std::uint32_t offset = readLittleEndian32(e + 12);
     if (size < 8 || offset < 6 + 16 * std::uint32_t(count) || std::int64_t(offset) + size > available)
         invalidIcon();
     std::vector<unsigned char> data(size);
@@ -318,26 +307,26 @@ void TIcon::SaveToStream(TStream& stream)
     std::size_t imageSize = 40 + std::size_t(w) * std::size_t(h) * 4 + maskRowBytes * std::size_t(h);
     std::vector<unsigned char> out(6 + 16 + imageSize, 0);
     unsigned char* p = out.data();
-    put16(p + 2, 1);
-    put16(p + 4, 1);
+    writeLittleEndian16(p + 2, 1);
+    writeLittleEndian16(p + 4, 1);
     p[6] = std::uint8_t(w >= 256 ? 0 : w);
     p[7] = std::uint8_t(h >= 256 ? 0 : h);
-    put16(p + 10, 1);
-    put16(p + 12, 32);
-    put32(p + 14, std::uint32_t(imageSize));
-    put32(p + 18, 22);
+    writeLittleEndian16(p + 10, 1);
+    writeLittleEndian16(p + 12, 32);
+    writeLittleEndian32(p + 14, std::uint32_t(imageSize));
+    writeLittleEndian32(p + 18, 22);
     unsigned char* header = p + 22;
-    put32(header, 40);
-    put32(header + 4, std::uint32_t(w));
-    put32(header + 8, std::uint32_t(2 * h));
-    put16(header + 12, 1);
-    put16(header + 14, 32);
+    writeLittleEndian32(header, 40);
+    writeLittleEndian32(header + 4, std::uint32_t(w));
+    writeLittleEndian32(header + 8, std::uint32_t(2 * h));
+    writeLittleEndian16(header + 12, 1);
+    writeLittleEndian16(header + 14, 32);
     unsigned char* colors = header + 40;
     unsigned char* mask = colors + std::size_t(w) * std::size_t(h) * 4;
     for (int y = 0; y < h; ++y) {
         const Pixel* row = pixels.data() + std::size_t(h - 1 - y) * std::size_t(w);
         for (int x = 0; x < w; ++x) {
-            put32(colors + (std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4, row[x]);
+            writeLittleEndian32(colors + (std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4, row[x]);
             if ((row[x] >> 24) == 0)
                 mask[std::size_t(y) * maskRowBytes + std::size_t(x / 8)] |= std::uint8_t(0x80 >> (x % 8));
         }

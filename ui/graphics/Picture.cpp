@@ -3,6 +3,7 @@
 #include "ui/component/Exception.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Icon.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,9 +16,7 @@ std::string lowerExtension(const std::string& fileName)
     auto dot = fileName.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return "";
-    std::string ext = fileName.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return ext;
+    return brio::asciiLower(std::string_view(fileName).substr(dot + 1));
 }
 
 } // namespace

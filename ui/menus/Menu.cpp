@@ -4,6 +4,7 @@
 
 #include "ui/component/Exception.h"
 #include "ui/graphics/ImageList.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -208,7 +209,7 @@ TMenuItem* TMenuItem::Find(const std::string& caption) const
         std::string out;
         for (char c : s)
             if (c != '&')
-                out += char(std::tolower(static_cast<unsigned char>(c)));
+                out += brio::asciiLower(c);
         return out;
     };
     std::string wanted = strip(caption);

@@ -9,6 +9,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -245,12 +246,11 @@ void TComboBox::KeyPress(char& key)
     if (static_cast<unsigned char>(key) < 0x20)
         return;
     // The next item after the current one that starts with the letter.
-    auto lower = [](char c) { return char(std::tolower(static_cast<unsigned char>(c))); };
     int count = items_->Count();
     for (int step = 1; step <= count; ++step) {
         int index = (itemIndex_ + step + count) % count;
         const std::string& item = items_->Strings(index);
-        if (!item.empty() && lower(item[0]) == lower(key)) {
+        if (!item.empty() && brio::asciiLower(item[0]) == brio::asciiLower(key)) {
             choose(index);
             break;
         }

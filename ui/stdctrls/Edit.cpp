@@ -4,11 +4,11 @@
 
 #include "ui/graphics/Brush.h"
 #include "ui/graphics/Font.h"
-#include "ui/component/Utf16.h"
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
 #include "platform/gdi/MeasuringDc.h"
+#include "platform/text/Utf16.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,12 +39,12 @@ void TEdit::CreateParams(TCreateParams& params)
 
 void TEdit::SetText(const std::string& value)
 {
-    std::u16string units = Utf8ToUtf16(value);
+    std::u16string units = brio::Utf8ToUtf16(value);
     if (units == buffer_.Text())
         return;
     buffer_.SetText(std::move(units));
     scrollX_ = 0;
-    text_ = Utf16ToUtf8(buffer_.Text());
+    text_ = brio::Utf16ToUtf8(buffer_.Text());
     positionsValid_ = false;
     Perform(CM_TEXTCHANGED);
     placeCaret();
@@ -82,7 +82,7 @@ void TEdit::Change()
 
 void TEdit::textEdited()
 {
-    text_ = Utf16ToUtf8(buffer_.Text());
+    text_ = brio::Utf16ToUtf8(buffer_.Text());
     if (HandleAllocated())
         SetWindowText(Handle(), text_.c_str());
     positionsValid_ = false;
@@ -121,12 +121,12 @@ void TEdit::SetSelLength(int value)
 
 std::string TEdit::SelText() const
 {
-    return Utf16ToUtf8(buffer_.SelText());
+    return brio::Utf16ToUtf8(buffer_.SelText());
 }
 
 void TEdit::SetSelText(const std::string& value)
 {
-    if (buffer_.Insert(Utf8ToUtf16(value)))
+    if (buffer_.Insert(brio::Utf8ToUtf16(value)))
         textEdited();
 }
 
@@ -188,7 +188,7 @@ void TEdit::PasteFromClipboard()
     CloseClipboard();
     // One line only: the rest of a pasted block is dropped.
     text = text.substr(0, text.find_first_of("\r\n"));
-    if (!text.empty() && buffer_.Insert(Utf8ToUtf16(text)))
+    if (!text.empty() && buffer_.Insert(brio::Utf8ToUtf16(text)))
         textEdited();
 }
 
@@ -209,11 +209,11 @@ const std::vector<int>& TEdit::positionsX() const
     brio::MeasuringDc dc(Font()->Handle());
     for (std::size_t i = 1; i <= shown.size(); ++i) {
         // Inside a pair the position is the pair's start.
-        if (i < shown.size() && IsLowSurrogate(shown[i]) && IsHighSurrogate(shown[i - 1])) {
+        if (i < shown.size() && brio::IsLowSurrogate(shown[i]) && brio::IsHighSurrogate(shown[i - 1])) {
             positions_[i] = positions_[i - 1];
             continue;
         }
-        positions_[i] = dc.textExtent(Utf16ToUtf8(std::u16string_view(shown).substr(0, i))).cx;
+        positions_[i] = dc.textExtent(brio::Utf16ToUtf8(std::u16string_view(shown).substr(0, i))).cx;
     }
     positionsValid_ = true;
     return positions_;
@@ -342,12 +342,12 @@ void TEdit::typeUnit(char16_t unit)
     // keys, not text.
     if (unit < 0x20 || unit == 0x7F)
         return;
-    if (IsHighSurrogate(unit)) {
+    if (brio::IsHighSurrogate(unit)) {
         pendingHighSurrogate_ = unit;
         return;
     }
     std::u16string typed;
-    if (IsLowSurrogate(unit)) {
+    if (brio::IsLowSurrogate(unit)) {
         if (!pendingHighSurrogate_)
             return;
         typed = {pendingHighSurrogate_, unit};
@@ -454,7 +454,7 @@ void TEdit::Paint()
     if (!Enabled())
         c->Font()->SetColor(clGrayText);
     c->Brush()->SetStyle(bsClear);
-    c->TextOut(x0, y, Utf16ToUtf8(shown));
+    c->TextOut(x0, y, brio::Utf16ToUtf8(shown));
     if ((hideSelection_ && !Focused()) || buffer_.SelLength() == 0)
         return;
     int start = buffer_.SelStart();
@@ -464,5 +464,5 @@ void TEdit::Paint()
     c->Brush()->SetColor(clHighlight);
     c->Font()->SetColor(clHighlightText);
     // The whole line drawn again, clipped to the selection, keeps kerning.
-    c->TextRect(selection, x0, y, Utf16ToUtf8(shown));
+    c->TextRect(selection, x0, y, brio::Utf16ToUtf8(shown));
 }

@@ -2,7 +2,7 @@
 
 #include "ui/stdctrls/EditBuffer.h"
 
-#include "ui/component/Utf16.h"
+#include "platform/text/Utf16.h"
 
 #include <algorithm>
 
@@ -24,8 +24,8 @@ void TEditBuffer::SetText(std::u16string text)
 int TEditBuffer::clampToBoundary(int position) const
 {
     position = std::clamp(position, 0, Length());
-    if (position > 0 && position < Length() && IsLowSurrogate(text_[std::size_t(position)]) &&
-        IsHighSurrogate(text_[std::size_t(position) - 1]))
+    if (position > 0 && position < Length() && brio::IsLowSurrogate(text_[std::size_t(position)]) &&
+        brio::IsHighSurrogate(text_[std::size_t(position) - 1]))
         --position;
     return position;
 }
@@ -48,7 +48,7 @@ int TEditBuffer::NextPosition(int position) const
     if (position >= Length())
         return Length();
     int next = position + 1;
-    if (next < Length() && IsHighSurrogate(text_[std::size_t(position)]) && IsLowSurrogate(text_[std::size_t(next)]))
+    if (next < Length() && brio::IsHighSurrogate(text_[std::size_t(position)]) && brio::IsLowSurrogate(text_[std::size_t(next)]))
         ++next;
     return next;
 }
@@ -93,7 +93,7 @@ bool TEditBuffer::Insert(std::u16string_view text)
     if (maxLength_ > 0) {
         int kept = Length() - SelLength();
         room = std::size_t(std::max(0, maxLength_ - kept));
-        if (room < text.size() && room > 0 && IsHighSurrogate(text[room - 1]))
+        if (room < text.size() && room > 0 && brio::IsHighSurrogate(text[room - 1]))
             --room;
         room = std::min(room, text.size());
     }

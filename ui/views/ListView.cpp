@@ -377,7 +377,7 @@ void TListView::WndProc(TMessage& m)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-        pressAt(short(LOWORD(m.LParam)), short(HIWORD(m.LParam)), m.Msg == WM_RBUTTONDOWN);
+        pressAt(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam), m.Msg == WM_RBUTTONDOWN);
         break;
     case WM_MOUSEWHEEL:
         ScrollBy(-GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * kWheelRows);

@@ -437,7 +437,7 @@ void TTreeView::WndProc(TMessage& m)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-        pressAt(short(LOWORD(m.LParam)), short(HIWORD(m.LParam)), m.Msg);
+        pressAt(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam), m.Msg);
         break;
     case WM_MOUSEWHEEL:
         ScrollBy(-GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA * kWheelRows);

@@ -1,8 +1,8 @@
-// UTF-8 and UTF-16 conversions.
-
-#include "ui/component/Utf16.h"
+#include "platform/text/Utf16.h"
 
 #include "platform/text/Utf8.h"
+
+namespace brio {
 
 namespace {
 
@@ -27,19 +27,23 @@ void appendUtf8(std::string& out, char32_t c)
 
 } // namespace
 
+void AppendUtf16(std::u16string& out, char32_t c)
+{
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        out += char16_t(0xD800 + (c >> 10));
+        out += char16_t(0xDC00 + (c & 0x3FF));
+    } else {
+        out += char16_t(c);
+    }
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8)
 {
     std::u16string out;
     out.reserve(utf8.size());
-    for (char32_t c : DecodeUtf8Chars(utf8)) {
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out += char16_t(0xD800 + (c >> 10));
-            out += char16_t(0xDC00 + (c & 0x3FF));
-        } else {
-            out += char16_t(c);
-        }
-    }
+    for (char32_t c : DecodeUtf8Chars(utf8))
+        AppendUtf16(out, c);
     return out;
 }
 
@@ -60,3 +64,5 @@ std::string Utf16ToUtf8(std::u16string_view utf16)
     }
     return out;
 }
+
+} // namespace brio
