@@ -1,6 +1,7 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
+#include "platform/RectMath.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SePixels.h"
 #include "ui/component/Exception.h"
@@ -13,14 +14,6 @@
 namespace {
 
 bool platformBlits = true;
-
-bool emptyRect(const RECT& r) { return r.right - r.left < 1 || r.bottom - r.top < 1; }
-
-RECT intersect(const RECT& a, const RECT& b)
-{
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-    return r;
-}
 
 } // namespace
 
@@ -124,7 +117,7 @@ void TSeBitmap::DrawRect(HDC dc, int x, int y, const RECT& source, bool masked)
 
 void TSeBitmap::ScaleDraw(HDC dc, const RECT& dest, const RECT& source, bool masked)
 {
-    if (!bits_ || !dc || emptyRect(dest) || emptyRect(source))
+    if (!bits_ || !dc || ::IsEmpty(dest) || ::IsEmpty(source))
         return;
     if (masked) {
         drawMasked(dc, dest, source);
@@ -149,14 +142,14 @@ void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
                        sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SeKeyColorRef);
         return;
     }
-    const RECT source = intersect(sourceRect, RECT{0, 0, width_, height_});
-    if (emptyRect(source))
+    const RECT source = ::Intersect(sourceRect, RECT{0, 0, width_, height_});
+    if (::IsEmpty(source))
         return;
     RECT clipBox{};
     if (GetClipBox(dc, &clipBox) == ERROR)
         return;
-    const RECT target = intersect(dest, clipBox);
-    if (emptyRect(target))
+    const RECT target = ::Intersect(dest, clipBox);
+    if (::IsEmpty(target))
         return;
     const int tw = target.right - target.left, th = target.bottom - target.top;
     const int sw = source.right - source.left, sh = source.bottom - source.top;
@@ -197,12 +190,12 @@ void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
 void TSeBitmap::TileDraw(HDC dc, const RECT& dest, const RECT& source, bool masked)
 {
     const int sw = source.right - source.left, sh = source.bottom - source.top;
-    if (!bits_ || !dc || emptyRect(dest) || sw < 1 || sh < 1)
+    if (!bits_ || !dc || ::IsEmpty(dest) || sw < 1 || sh < 1)
         return;
     for (int x = dest.left; x < dest.right; x += sw) {
         for (int y = dest.top; y < dest.bottom; y += sh) {
-            const RECT tile = intersect(RECT{x, y, x + sw, y + sh}, dest);
-            if (emptyRect(tile))
+            const RECT tile = ::Intersect(RECT{x, y, x + sw, y + sh}, dest);
+            if (::IsEmpty(tile))
                 break;
             const int w = tile.right - tile.left, h = tile.bottom - tile.top;
             if (masked)

@@ -37,7 +37,7 @@ bool LinkDrawable(const TSeBitmapLink* link) { return link && link->IsValid() &&
 void DrawLinkPart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& source, const RECT& dest,
                   TscTileStyle style, bool masked)
 {
-    if (IsEmptyRect(source) || IsEmptyRect(dest))
+    if (IsEmpty(source) || IsEmpty(dest))
         return;
     TSeBitmap* image = link.Image();
     HDC dc = canvas.Handle();
@@ -45,7 +45,7 @@ void DrawLinkPart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& source
     case tsTile: image->TileDraw(dc, dest, source, masked); break;
     case tsStretch: image->ScaleDraw(dc, dest, source, masked); break;
     case tsCenter: {
-        const RECT placed = CenterRect(RECT{0, 0, RectWidth(source), RectHeight(source)}, dest);
+        const RECT placed = CenterRect(RECT{0, 0, Width(source), Height(source)}, dest);
         brio::DcStateSaver saved(dc);
         IntersectClipRect(dc, dest.left, dest.top, dest.right, dest.bottom);
         image->DrawRect(dc, placed.left, placed.top, source, masked);
@@ -59,7 +59,7 @@ void DrawNinePart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& bounds
 {
     const int L = link.Left(), T = link.Top(), R = link.Right(), B = link.Bottom();
     const int ml = margins.left, mt = margins.top, mr = margins.right, mb = margins.bottom;
-    const int W = RectWidth(bounds), H = RectHeight(bounds);
+    const int W = Width(bounds), H = Height(bounds);
     const int x = bounds.left, y = bounds.top;
     auto at = [&](int l, int t, int r, int b) { return RECT{x + l, y + t, x + r, y + b}; };
     HDC dc = canvas.Handle();
@@ -76,7 +76,7 @@ void DrawNinePart(TCanvas& canvas, const TSeBitmapLink& link, const RECT& bounds
                  style.maskedBorder);
     TSeBitmap* image = link.Image();
     auto corner = [&](const RECT& source, int dx, int dy) {
-        if (!IsEmptyRect(source))
+        if (!IsEmpty(source))
             image->DrawRect(dc, x + dx, y + dy, source, style.maskedCorners);
     };
     corner(RECT{L, T, L + ml, T + mt}, 0, 0);

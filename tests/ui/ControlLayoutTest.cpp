@@ -11,7 +11,7 @@ class ControlLayout : public UiTest {};
 TWinControl* MakePanel(TComponent* owner, TWinControl* parent, TRect bounds, TAlign align = alNone)
 {
     auto* panel = new TCustomControl(owner);
-    panel->SetBounds(bounds.left, bounds.top, RectWidth(bounds), RectHeight(bounds));
+    panel->SetBounds(bounds.left, bounds.top, ::Width(bounds), ::Height(bounds));
     panel->SetAlign(align);
     panel->SetParent(parent);
     return panel;

@@ -196,7 +196,7 @@ TEST_F(ScreenTest, KnowsFormsInCreationOrderAndTheDisplay)
     EXPECT_TRUE(Screen->Monitors(0)->Primary);
     EXPECT_EQ(Screen->Monitors(0)->Width(), 1280);
     TRect work = Screen->WorkAreaRect();
-    EXPECT_LE(RectHeight(work), 800);
+    EXPECT_LE(::Height(work), 800);
 
     second->Show();
     pump();

@@ -46,7 +46,7 @@ public:
     SIZE measure(int maxWidth)
     {
         const RECT r = brio::MeasuringDc(Font()->Handle()).textRect(Caption(), RECT{0, 0, maxWidth, 0}, kTextFormat);
-        return SIZE{RectWidth(r), RectHeight(r)};
+        return SIZE{::Width(r), ::Height(r)};
     }
 
 protected:

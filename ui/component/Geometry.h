@@ -1,6 +1,7 @@
 #pragma once
 // Rectangle and point helpers under the classic library's names.
 
+#include "platform/RectMath.h"
 #include "platform/WinTypes.h"
 
 using TRect = RECT;
@@ -12,5 +13,3 @@ constexpr TRect Bounds(int left, int top, int width, int height)
     return TRect{left, top, left + width, top + height};
 }
 constexpr TPoint Point(int x, int y) { return TPoint{x, y}; }
-constexpr int RectWidth(const TRect& r) { return r.right - r.left; }
-constexpr int RectHeight(const TRect& r) { return r.bottom - r.top; }

@@ -102,10 +102,10 @@ public:
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     virtual void SetBounds(int left, int top, int width, int height);
     TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
-    void SetBoundsRect(const TRect& r) { SetBounds(r.left, r.top, RectWidth(r), RectHeight(r)); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.left, r.top, ::Width(r), ::Height(r)); }
     virtual TRect ClientRect() const;
-    int ClientWidth() const { return RectWidth(ClientRect()); }
-    int ClientHeight() const { return RectHeight(ClientRect()); }
+    int ClientWidth() const { return ::Width(ClientRect()); }
+    int ClientHeight() const { return ::Height(ClientRect()); }
     void SetClientWidth(int value);
     void SetClientHeight(int value);
     // Screen position of the client area's top-left corner.

@@ -399,7 +399,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height)
 {
     TControl::SetBounds(left, top, width, height);
     TRect client = ClientRect();
-    if (RectWidth(client) != lastClientSize_.cx || RectHeight(client) != lastClientSize_.cy)
+    if (::Width(client) != lastClientSize_.cx || ::Height(client) != lastClientSize_.cy)
         Realign();
 }
 
@@ -507,13 +507,13 @@ void TWinControl::handleWindowMessage(TMessage& m)
             GetWindowRect(handle_, &r);
             if (HWND parentHwnd = GetParent(handle_); parentHwnd && (GetWindowLong(handle_, GWL_STYLE) & WS_CHILD))
                 MapWindowPoints(nullptr, parentHwnd, reinterpret_cast<POINT*>(&r), 2);
-            bool resized = RectWidth(r) != width_ || RectHeight(r) != height_;
+            bool resized = ::Width(r) != width_ || ::Height(r) != height_;
             left_ = r.left;
             top_ = r.top;
-            width_ = RectWidth(r);
-            height_ = RectHeight(r);
+            width_ = ::Width(r);
+            height_ = ::Height(r);
             TRect client = ClientRect();
-            if (RectWidth(client) != lastClientSize_.cx || RectHeight(client) != lastClientSize_.cy)
+            if (::Width(client) != lastClientSize_.cx || ::Height(client) != lastClientSize_.cy)
                 Realign();
             if (resized)
                 Resize();
@@ -707,7 +707,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y)
     brio::DcStateSaver saved(dc);
     OffsetViewportOrgEx(dc, x, y, nullptr);
     TRect client = ClientRect();
-    IntersectClipRect(dc, 0, 0, RectWidth(client), RectHeight(client));
+    IntersectClipRect(dc, 0, 0, ::Width(client), ::Height(client));
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     for (TControl* c : controls_)

@@ -73,7 +73,7 @@ void TWinControl::AlignControls(TControl* requester, TRect& rect)
     }
     aligning_ = false;
     TRect client = ClientRect();
-    lastClientSize_ = SIZE{RectWidth(client), RectHeight(client)};
+    lastClientSize_ = SIZE{::Width(client), ::Height(client)};
 }
 
 void TWinControl::alignChildren(TRect& rect, TControl* requester)
@@ -97,8 +97,8 @@ void TWinControl::alignChildren(TRect& rect, TControl* requester)
         for (TControl* c : group) {
             int w = c->Width();
             int h = c->Height();
-            int availW = std::max(0, RectWidth(rect));
-            int availH = std::max(0, RectHeight(rect));
+            int availW = std::max(0, ::Width(rect));
+            int availH = std::max(0, ::Height(rect));
             switch (align) {
             case alTop:
                 c->SetBounds(rect.left, rect.top, availW, h);

@@ -172,7 +172,7 @@ TRect TCustomForm::ClientRect() const
     DWORD style = windowStyle(exStyle);
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    return Rect(0, 0, std::max(0, Width() - RectWidth(frame)), std::max(0, Height() - RectHeight(frame)));
+    return Rect(0, 0, std::max(0, Width() - ::Width(frame)), std::max(0, Height() - ::Height(frame)));
 }
 
 // ---- Showing -------------------------------------------------------------------------------
@@ -219,8 +219,8 @@ void TCustomForm::placeOnScreen()
     default:
         return;
     }
-    int x = area.left + (RectWidth(area) - Width()) / 2;
-    int y = area.top + (RectHeight(area) - Height()) / 2;
+    int x = area.left + (::Width(area) - Width()) / 2;
+    int y = area.top + (::Height(area) - Height()) / 2;
     SetBounds(std::max(x, 0), std::max(y, 0), Width(), Height());
 }
 

@@ -62,8 +62,8 @@ void THintWindow::ActivateHintData(TRect rect, const std::string& hint, void*)
 void THintWindow::ActivateHint(TRect rect, const std::string& hint)
 {
     SetCaption(hint);
-    int width = RectWidth(rect);
-    int height = RectHeight(rect);
+    int width = ::Width(rect);
+    int height = ::Height(rect);
     // Keep the box on the screen.
     if (rect.right > Screen->Width())
         rect.left = std::max(0, Screen->Width() - width);

@@ -23,8 +23,8 @@ public:
     TRect WorkareaRect{};
     int Left() const { return BoundsRect.left; }
     int Top() const { return BoundsRect.top; }
-    int Width() const { return RectWidth(BoundsRect); }
-    int Height() const { return RectHeight(BoundsRect); }
+    int Width() const { return ::Width(BoundsRect); }
+    int Height() const { return ::Height(BoundsRect); }
 };
 
 class TScreen : public TComponent {

@@ -38,8 +38,8 @@ int RowHeight(const TMenuItem* item)
 // background as it is (a lit row stays lit around it).
 void PaintMenuMark(HDC dc, RECT r, UINT mark, COLORREF color)
 {
-    int w = RectWidth(r);
-    int h = RectHeight(r);
+    int w = ::Width(r);
+    int h = ::Height(r);
     brio::MemoryDib mask(w, h);
     if (!mask)
         return;
@@ -93,7 +93,7 @@ TPoint TMenuPopupWindow::measure() const
     int width = 80;
     int height = 2 * kBorder;
     brio::MeasuringDc dc(Font()->Handle());
-    auto textWidth = [&](const std::string& text) { return RectWidth(dc.textRect(text, RECT{}, DT_SINGLELINE)); };
+    auto textWidth = [&](const std::string& text) { return ::Width(dc.textRect(text, RECT{}, DT_SINGLELINE)); };
     for (TMenuItem* item : items_) {
         height += RowHeight(item);
         if (item->IsLine())

@@ -138,7 +138,7 @@ void TCheckBox::Paint()
     c->Brush()->SetColor(Color());
     c->FillRect(client);
 
-    int boxTop = (RectHeight(client) - kBoxSize) / 2;
+    int boxTop = (::Height(client) - kBoxSize) / 2;
     bool boxLeft = alignment_ == taRightJustify;
     int boxX = boxLeft ? 0 : client.right - kBoxSize;
     RECT box{boxX, boxTop, boxX + kBoxSize, boxTop + kBoxSize};
@@ -157,8 +157,8 @@ void TCheckBox::Paint()
     c->Font()->Assign(Font());
     RECT measured = text;
     c->TextRect(measured, Caption().empty() ? std::string(" ") : Caption(), {tfCalcRect, tfSingleLine});
-    int textHeight = RectHeight(measured);
-    text.top = (RectHeight(client) - textHeight) / 2;
+    int textHeight = ::Height(measured);
+    text.top = (::Height(client) - textHeight) / 2;
     text.bottom = text.top + textHeight;
     const TTextFormat format{tfSingleLine, tfLeft};
     if (Enabled()) {
@@ -172,7 +172,7 @@ void TCheckBox::Paint()
         c->TextRect(text, Caption(), format);
     }
     if (Focused() && !Caption().empty()) {
-        RECT focus{text.left - 1, text.top - 1, std::min(text.left + RectWidth(measured) + 1, client.right),
+        RECT focus{text.left - 1, text.top - 1, std::min(text.left + ::Width(measured) + 1, client.right),
                    text.bottom + 1};
         c->Brush()->SetStyle(bsSolid);
         c->DrawFocusRect(focus);

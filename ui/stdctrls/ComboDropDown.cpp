@@ -112,7 +112,7 @@ private:
 int TrackComboDropDown(TComboBox* combo, RECT screenRect, int selected)
 {
     auto window = std::make_unique<TComboListWindow>(combo, selected);
-    window->SetBounds(screenRect.left, screenRect.top, RectWidth(screenRect), RectHeight(screenRect));
+    window->SetBounds(screenRect.left, screenRect.top, ::Width(screenRect), ::Height(screenRect));
     window->HandleNeeded();
 
     bool done = false;

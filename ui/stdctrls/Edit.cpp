@@ -449,7 +449,7 @@ void TEdit::Paint()
     const std::vector<int>& xs = positionsX();
     std::u16string shown = displayText();
     int x0 = kMargin - scrollX_;
-    int y = std::max(0, (RectHeight(client) - lineHeight()) / 2);
+    int y = std::max(0, (::Height(client) - lineHeight()) / 2);
     c->Font()->Assign(Font());
     if (!Enabled())
         c->Font()->SetColor(clGrayText);

@@ -102,7 +102,7 @@ void TImage::Paint()
     if (!g || g->Empty())
         return;
     RECT r = DestRect();
-    if (RectWidth(r) == g->Width() && RectHeight(r) == g->Height())
+    if (::Width(r) == g->Width() && ::Height(r) == g->Height())
         Canvas()->Draw(r.left, r.top, g);
     else
         Canvas()->StretchDraw(r, g);

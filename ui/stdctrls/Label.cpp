@@ -137,7 +137,7 @@ void TLabel::Paint()
     if (layout_ != tlTop) {
         RECT measured = r;
         DoDrawText(dc, measured, flags | DT_CALCRECT);
-        int spare = RectHeight(r) - RectHeight(measured);
+        int spare = ::Height(r) - ::Height(measured);
         OffsetRect(&r, 0, layout_ == tlCenter ? spare / 2 : spare);
     }
     DoDrawText(dc, r, flags);
@@ -156,8 +156,8 @@ void TLabel::AdjustBounds()
     int newLeft = Left();
     // A right-aligned label grows to the left.
     if (alignment_ == taRightJustify)
-        newLeft += Width() - RectWidth(r);
-    SetBounds(newLeft, Top(), RectWidth(r), RectHeight(r));
+        newLeft += Width() - ::Width(r);
+    SetBounds(newLeft, Top(), ::Width(r), ::Height(r));
 }
 
 void TLabel::WndProc(TMessage& m)

@@ -160,7 +160,7 @@ TRect TListView::CheckboxRect(const TListItem* item) const
     if (!checkboxes_)
         return TRect{};
     TRect row = ItemRect(item);
-    int top = row.top + (RectHeight(row) - kCheckboxSize) / 2;
+    int top = row.top + (::Height(row) - kCheckboxSize) / 2;
     int left = row.left + kCheckboxLeft;
     return TRect{left, top, left + kCheckboxSize, top + kCheckboxSize};
 }

@@ -93,7 +93,7 @@ void TListView::paintRow(TCanvas* canvas, TListItem* item, const TRect& rowRect,
         x += kCheckboxArea;
     }
     if (smallImages_) {
-        int top = rowRect.top + (RectHeight(rowRect) - smallImages_->Height()) / 2;
+        int top = rowRect.top + (::Height(rowRect) - smallImages_->Height()) / 2;
         smallImages_->Draw(canvas, x + kImageGap, top, item->ImageIndex(), Enabled());
         x += kImageGap + smallImages_->Width();
     }

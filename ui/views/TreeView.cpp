@@ -204,7 +204,7 @@ TRect TTreeView::ButtonRect(const TTreeNode* node) const
     if (IsRectEmpty(&row))
         return TRect{};
     int cx = layoutOf(node).buttonCenter;
-    int cy = row.top + RectHeight(row) / 2;
+    int cy = row.top + ::Height(row) / 2;
     return TRect{cx - kButtonSize / 2, cy - kButtonSize / 2, cx + kButtonSize / 2 + 1, cy + kButtonSize / 2 + 1};
 }
 

@@ -64,7 +64,7 @@ void TTreeView::paintRow(TCanvas* canvas, TTreeNode* node, const TRect& rowRect,
     bool selected = node == selected_;
     if (images_) {
         int index = selected && node->SelectedIndex() >= 0 ? node->SelectedIndex() : node->ImageIndex();
-        int top = rowRect.top + (RectHeight(rowRect) - images_->Height()) / 2;
+        int top = rowRect.top + (::Height(rowRect) - images_->Height()) / 2;
         images_->Draw(canvas, layout.iconLeft, top, index, Enabled());
     }
 
@@ -92,7 +92,7 @@ void TTreeView::paintLines(HDC dc, const TTreeNode* node, const TRect& rowRect)
     if (!showRoot_ && !node->Parent())
         return;
     RowLayout layout = layoutOf(node);
-    int middle = rowRect.top + RectHeight(rowRect) / 2;
+    int middle = rowRect.top + ::Height(rowRect) / 2;
     int x = layout.buttonCenter;
     DottedHorizontal(dc, middle, x, layout.iconLeft - 1);
     bool firstOfAll = !node->Parent() && !node->GetPrevSibling();
