@@ -1,5 +1,6 @@
 #include "platform/theme/ColorScheme.h"
 
+#include "platform/text/AsciiText.h"
 #include "platform/window/SystemBroadcast.h"
 
 #include <algorithm>
@@ -58,13 +59,6 @@ const std::array<brio::ColorScheme, 2>& schemes()
     return all;
 }
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 std::string_view& current()
 {
     static std::string_view name = "Classic";
@@ -78,7 +72,7 @@ namespace brio {
 const ColorScheme* FindColorScheme(std::string_view name)
 {
     for (const ColorScheme& scheme : schemes())
-        if (sameName(scheme.name, name))
+        if (brio::asciiEqualNoCase(scheme.name, name))
             return &scheme;
     return nullptr;
 }

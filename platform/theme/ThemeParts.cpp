@@ -2,6 +2,7 @@
 
 #include "platform/UxTheme.h"
 #include "platform/WinUser.h"
+#include "platform/text/AsciiText.h"
 
 #include <algorithm>
 #include <array>
@@ -523,11 +524,7 @@ std::span<const PartInfo> partsOf(ThemeClass themeClass)
 std::optional<ThemeClass> ThemeClassFromName(std::string_view name)
 {
     for (std::size_t i = 0; i < kClassNames.size(); ++i) {
-        std::string_view known = kClassNames[i];
-        if (known.size() == name.size()
-            && std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-               }))
+        if (brio::asciiEqualNoCase(kClassNames[i], name))
             return ThemeClass(i);
     }
     return std::nullopt;
