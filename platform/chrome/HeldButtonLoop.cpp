@@ -10,13 +10,13 @@ bool TrackHeldLeftButton(HWND hwnd, const std::function<void(const MSG&)>& follo
             PostQuitMessage(int(msg.wParam));
             return false;
         }
-        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
+        if (brio::isMouseMoveMessage(msg.message) || brio::isLeftReleaseMessage(msg.message)) {
             follow(msg);
-            if (IsLeftReleaseMessage(msg.message))
+            if (brio::isLeftReleaseMessage(msg.message))
                 return true;
             continue;
         }
-        if (IsMouseMessage(msg.message))
+        if (brio::isMouseMessage(msg.message))
             continue;
         TranslateMessage(&msg);
         DispatchMessage(&msg);

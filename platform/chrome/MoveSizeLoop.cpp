@@ -54,7 +54,7 @@ void DefFrameMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
             PostQuitMessage(int(msg.wParam));
             break;
         }
-        if (IsMouseMoveMessage(msg.message) || IsLeftReleaseMessage(msg.message)) {
+        if (brio::isMouseMoveMessage(msg.message) || brio::isLeftReleaseMessage(msg.message)) {
             int dx = msg.pt.x - start.x;
             int dy = msg.pt.y - start.y;
             RECT r = original;
@@ -67,7 +67,7 @@ void DefFrameMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
             }
             SetWindowPos(hwnd, nullptr, r.left, r.top, Width(r), Height(r),
                          SWP_NOZORDER | SWP_NOACTIVATE | (moving ? SWP_NOSIZE : 0));
-            if (IsLeftReleaseMessage(msg.message))
+            if (brio::isLeftReleaseMessage(msg.message))
                 break;
             continue;
         }

@@ -213,7 +213,7 @@ void ScrollBarTracker::run()
     bool released = TrackHeldLeftButton(hwnd_, [this](const MSG& msg) {
         pointer_ = msg.pt;
         if (part_ == ScrollBarPart::Thumb)
-            dragThumb(IsLeftReleaseMessage(msg.message));
+            dragThumb(brio::isLeftReleaseMessage(msg.message));
         else
             showHeld(pointerOverPart());
     });

@@ -4,18 +4,22 @@
 
 #include "platform/WinUserMessages.h"
 
-inline bool IsMouseMoveMessage(UINT msg)
+namespace brio {
+
+inline bool isMouseMoveMessage(UINT msg)
 {
     return msg == WM_MOUSEMOVE || msg == WM_NCMOUSEMOVE;
 }
 
-inline bool IsLeftReleaseMessage(UINT msg)
+inline bool isLeftReleaseMessage(UINT msg)
 {
     return msg == WM_LBUTTONUP || msg == WM_NCLBUTTONUP;
 }
 
 // Any client or non-client mouse message.
-inline bool IsMouseMessage(UINT msg)
+inline bool isMouseMessage(UINT msg)
 {
     return (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK);
 }
+
+} // namespace brio

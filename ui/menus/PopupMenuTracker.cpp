@@ -124,7 +124,7 @@ private:
         default:
             break;
         }
-        if (!IsMouseMessage(msg.message))
+        if (!brio::isClientMouseMessage(msg.message))
             return false;
         onMouse(msg.message, MouseMessageScreenPoint(msg));
         return true;

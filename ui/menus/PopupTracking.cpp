@@ -43,7 +43,7 @@ POINT MouseMessageScreenPoint(const MSG& msg)
     return p;
 }
 
-bool IsMouseMessage(UINT message)
+bool brio::isClientMouseMessage(UINT message)
 {
     return message >= WM_MOUSEFIRST && message <= WM_MOUSELAST;
 }

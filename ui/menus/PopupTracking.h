@@ -23,5 +23,10 @@ void ShowPopupWindow(HWND popup);
 // The screen point of a mouse message, whichever window it was sent to.
 POINT MouseMessageScreenPoint(const MSG& msg);
 
-// Whether a message comes from the mouse, by its number.
-bool IsMouseMessage(UINT message);
+namespace brio {
+
+// Whether a message is a client-area mouse message, whose position is in
+// client coordinates.
+bool isClientMouseMessage(UINT message);
+
+} // namespace brio

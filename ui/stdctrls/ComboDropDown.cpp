@@ -172,7 +172,7 @@ int TrackComboDropDown(TComboBox* combo, RECT screenRect, int selected)
         default:
             break;
         }
-        if (IsMouseMessage(msg.message)) {
+        if (brio::isClientMouseMessage(msg.message)) {
             int row = window->rowAt(window->ScreenToClient(MouseMessageScreenPoint(msg)));
             switch (msg.message) {
             case WM_MOUSEMOVE:
