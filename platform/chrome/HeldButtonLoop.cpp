@@ -2,7 +2,8 @@
 
 #include "platform/window/MouseMessageKinds.h"
 
-bool TrackHeldLeftButton(HWND hwnd, const std::function<void(const MSG&)>& follow)
+bool TrackHeldLeftButton(HWND hwnd, const std::function<void(const MSG&)>& follow,
+                         const std::function<bool(const MSG&)>& keyPressed)
 {
     MSG msg;
     while (IsWindow(hwnd) && GetCapture() == hwnd) {
@@ -18,6 +19,8 @@ bool TrackHeldLeftButton(HWND hwnd, const std::function<void(const MSG&)>& follo
         }
         if (brio::isMouseMessage(msg.message))
             continue;
+        if (keyPressed && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && keyPressed(msg))
+            return false;
         TranslateMessage(&msg);
         DispatchMessage(&msg);
     }

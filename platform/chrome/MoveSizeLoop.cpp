@@ -1,8 +1,9 @@
-// The move and size loop: a nested message loop that follows the mouse from
-// a press on the caption or a border until the button is released.
+// The move and size loop: the held-button loop, following the mouse from a
+// press on the caption or a border until the button is released. Escape
+// puts the window back where it was.
 
 #include "platform/chrome/DefFrame.h"
-#include "platform/window/MouseMessageKinds.h"
+#include "platform/chrome/HeldButtonLoop.h"
 #include "platform/RectMath.h"
 #include "platform/window/WindowInternals.h"
 #include "platform/window/WindowTable.h"
@@ -48,37 +49,29 @@ void DefFrameMoveSizeLoop(HWND hwnd, WPARAM command, POINT start)
     SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     SetCapture(hwnd);
     SendMessage(hwnd, WM_ENTERSIZEMOVE, 0, 0);
-    MSG msg;
-    while (IsWindow(hwnd) && GetCapture() == hwnd) {
-        if (!GetMessage(&msg, nullptr, 0, 0)) {
-            PostQuitMessage(int(msg.wParam));
-            break;
+    auto follow = [&](const MSG& msg) {
+        int dx = msg.pt.x - start.x;
+        int dy = msg.pt.y - start.y;
+        RECT r = original;
+        if (moving) {
+            r = Offset(r, dx, dy);
+            SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
+        } else {
+            r = sizedRect(r, edge, dx, dy, limits);
+            SendMessage(hwnd, WM_SIZING, WPARAM(edge), reinterpret_cast<LPARAM>(&r));
         }
-        if (brio::isMouseMoveMessage(msg.message) || brio::isLeftReleaseMessage(msg.message)) {
-            int dx = msg.pt.x - start.x;
-            int dy = msg.pt.y - start.y;
-            RECT r = original;
-            if (moving) {
-                r = Offset(r, dx, dy);
-                SendMessage(hwnd, WM_MOVING, 0, reinterpret_cast<LPARAM>(&r));
-            } else {
-                r = sizedRect(r, edge, dx, dy, limits);
-                SendMessage(hwnd, WM_SIZING, WPARAM(edge), reinterpret_cast<LPARAM>(&r));
-            }
-            SetWindowPos(hwnd, nullptr, r.left, r.top, Width(r), Height(r),
-                         SWP_NOZORDER | SWP_NOACTIVATE | (moving ? SWP_NOSIZE : 0));
-            if (brio::isLeftReleaseMessage(msg.message))
-                break;
-            continue;
-        }
-        if (msg.message == WM_KEYDOWN && msg.wParam == WPARAM(VK_ESCAPE)) {
-            SetWindowPos(hwnd, nullptr, original.left, original.top, Width(original), Height(original),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
+        SetWindowPos(hwnd, nullptr, r.left, r.top, Width(r), Height(r),
+                     SWP_NOZORDER | SWP_NOACTIVATE | (moving ? SWP_NOSIZE : 0));
+    };
+    // Escape puts the window back where it was and ends the loop.
+    auto cancel = [&](const MSG& msg) {
+        if (msg.message != WM_KEYDOWN || msg.wParam != WPARAM(VK_ESCAPE))
+            return false;
+        SetWindowPos(hwnd, nullptr, original.left, original.top, Width(original), Height(original),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return true;
+    };
+    TrackHeldLeftButton(hwnd, follow, cancel);
     if (GetCapture() == hwnd)
         ReleaseCapture();
     if (IsWindow(hwnd))

@@ -53,6 +53,37 @@ TEST_F(FrameMessages, CaptionDragMovesWindow)
     EXPECT_EQ(r, (RECT{140, 110, 440, 310}));
 }
 
+TEST_F(FrameMessages, EscapeEndsAMoveWhereItStarted)
+{
+    backend().mouseMove(captionPoint().x, captionPoint().y);
+    backend().mouseDown();
+    backend().mouseMove(250, 130);
+    backend().keyDown('A'); // other keys reach the window
+    backend().keyDown(VK_ESCAPE);
+    backend().mouseMove(300, 160);
+    backend().mouseUp();
+    Pump();
+    ExpectSequence({
+        W(WM_NCLBUTTONDOWN, HTCAPTION, Posted),
+        W(WM_SYSCOMMAND, SC_MOVE | HTCAPTION),
+        WM_ENTERSIZEMOVE,
+        WM_MOVING,
+        WM_WINDOWPOSCHANGING,
+        WM_WINDOWPOSCHANGED,
+        WM_MOVE,
+        W(WM_KEYDOWN, 'A'),
+        WM_WINDOWPOSCHANGING,
+        WM_WINDOWPOSCHANGED,
+        WM_MOVE,
+        WM_CAPTURECHANGED,
+        WM_EXITSIZEMOVE,
+        Step(WM_LBUTTONUP, Posted), // the loop is over: the release is the window's own
+    }, hwnd, "escape during a move");
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r, (RECT{100, 100, 400, 300})) << "back where the move started, the release ignored";
+}
+
 TEST_F(FrameMessages, BorderDragSizesWithinTheTrackingLimits)
 {
     drag(POINT{399, 299}, POINT{449, 319});
