@@ -6,6 +6,7 @@
 #include "platform/RectMath.h"
 #include "platform/gdi/GdiObjectOwner.h"
 #include "platform/gdi/ScopedSelection.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -139,8 +140,8 @@ void KeyPanelPainter::paintBackground(HDC dc, const PlayerInterface& ui, const R
         background_ = brio::MemoryDib(picture->width(), picture->height(), brio::MemoryDib::Fill::Unfilled);
         if (!background_)
             return;
-        for (int y = 0; y < picture->height(); ++y)
-            std::memcpy(background_.row(y), picture->row(y), std::size_t(picture->width()) * sizeof(Pixel));
+        brio::copyPixelRect(background_.row(0), background_.width(), picture->row(0), picture->stride(),
+                            picture->width(), picture->height());
         backgroundSource_ = picture;
     }
     RECT area{std::max<LONG>(clip.left, 0), std::max<LONG>(clip.top, 0),

@@ -2,6 +2,7 @@
 
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/UnfilledBitmap.h"
 
@@ -376,16 +377,13 @@ int transferRows(HBITMAP bitmap, UINT start, UINT count, void* bits, const BITMA
     if (!bits)
         return int(n);
     auto* rows = static_cast<Pixel*>(bits);
-    for (UINT i = 0; i < n; ++i) {
-        // Scan line numbers count from the bottom for bottom-up callers.
-        UINT line = start + i;
-        int pictureRow = callerBottomUp ? h - 1 - int(line) : int(line);
-        Pixel* callerRow = rows + std::size_t(i) * std::size_t(px.width());
-        if (toCaller)
-            std::memcpy(callerRow, px.row(pictureRow), std::size_t(px.width()) * 4);
-        else
-            std::memcpy(px.row(pictureRow), callerRow, std::size_t(px.width()) * 4);
-    }
+    // Scan line numbers count from the bottom for bottom-up callers.
+    Pixel* firstLine = px.row(callerBottomUp ? h - 1 - int(start) : int(start));
+    std::ptrdiff_t lineStride = callerBottomUp ? -px.stride() : px.stride();
+    if (toCaller)
+        brio::copyPixelRect(rows, px.width(), firstLine, lineStride, px.width(), int(n));
+    else
+        brio::copyPixelRect(firstLine, lineStride, rows, px.width(), px.width(), int(n));
     return int(n);
 }
 

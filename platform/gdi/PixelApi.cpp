@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -66,8 +65,7 @@ std::unique_ptr<PixelBuffer> wrapScanLines(const DibLayout& dib, const void* bit
     auto targetEnd = targetBegin + destination.byteCount();
     if (begin < targetEnd && targetBegin < end) {
         auto copy = std::make_unique<PixelBuffer>(dib.width, lines);
-        for (int y = 0; y < lines; ++y)
-            std::memcpy(copy->row(y), view->row(y), std::size_t(dib.width) * sizeof(Pixel));
+        copy->copyFrom(*view, view->bounds(), POINT{0, 0});
         return copy;
     }
     return view;

@@ -83,8 +83,7 @@ PixelBufferPtr imageFromMonochrome(const PixelBuffer& mask)
 PixelBufferPtr copyPixels(const PixelBuffer& source)
 {
     auto copy = std::make_shared<PixelBuffer>(source.width(), source.height());
-    for (int y = 0; y < source.height(); ++y)
-        std::copy(source.row(y), source.row(y) + source.width(), copy->row(y));
+    copy->copyFrom(source, source.bounds(), POINT{0, 0});
     return copy;
 }
 

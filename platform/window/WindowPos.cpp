@@ -7,7 +7,6 @@
 #include "platform/window/WindowTable.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -56,12 +55,8 @@ void fixFlags(const Window& w, WINDOWPOS& wp)
 void resizeSurface(Window& w, bool copyBits)
 {
     auto fresh = std::make_shared<PixelBuffer>(Width(w.window), Height(w.window));
-    if (copyBits && w.surface && !w.surface->empty() && !fresh->empty()) {
-        int rows = std::min(fresh->height(), w.surface->height());
-        int columns = std::min(fresh->width(), w.surface->width());
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(fresh->row(y), w.surface->row(y), std::size_t(columns) * sizeof(Pixel));
-    }
+    if (copyBits && w.surface)
+        fresh->copyFrom(*w.surface, w.surface->bounds(), POINT{0, 0});
     w.surface = std::move(fresh);
 }
 

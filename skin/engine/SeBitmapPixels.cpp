@@ -4,6 +4,7 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/Gdi.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/WinUser.h"
 #include "skin/engine/SeByteReader.h"
 #include "skin/engine/SeKeyedPixels.h"
@@ -54,8 +55,7 @@ void TSeBitmap::PutInto(TSeBitmap& target, int x, int y, const RECT& source) con
         for (int row = 0; row < h; ++row)
             BlendRowSourceAlpha(target.ScanLine(dy + row) + dx, ScanLine(sy + row) + sx, w);
     } else {
-        for (int row = 0; row < h; ++row)
-            std::memcpy(target.ScanLine(dy + row) + dx, ScanLine(sy + row) + sx, std::size_t(w) * 4);
+        brio::copyPixelRect(target.ScanLine(dy) + dx, target.width_, ScanLine(sy) + sx, width_, w, h);
     }
 }
 
@@ -238,8 +238,7 @@ void TSeBitmap::CloneFrom(const TGraphic* graphic)
     if (IsEmpty())
         return;
     if (auto bitmap = dynamic_cast<const TBitmap*>(graphic)) {
-        for (int y = 0; y < height_; ++y)
-            std::memcpy(ScanLine(y), bitmap->ScanLine(y), std::size_t(width_) * 4);
+        brio::copyPixelRect(ScanLine(0), width_, bitmap->ScanLine(0), width_, width_, height_);
     } else {
         Fill(0);
         TCanvas canvas;

@@ -1,5 +1,6 @@
 #include "skin/engine/SeSkinFolder.h"
 
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/images/PngIo.h"
 #include "platform/text/AsciiText.h"
 #include "skin/engine/SeBitmap.h"
@@ -135,8 +136,7 @@ std::unique_ptr<TSeBitmap> readBitmap(const Part& part)
         fail(part.path, error.what());
     }
     bitmap->Allocate(png->width(), png->height());
-    for (int y = 0; y < png->height(); ++y)
-        std::memcpy(bitmap->ScanLine(y), png->row(y), std::size_t(png->width()) * 4);
+    brio::copyPixelRect(bitmap->ScanLine(0), png->width(), png->row(0), png->stride(), png->width(), png->height());
     bitmap->KeyOutColor(Magenta);
     bitmap->RefreshCopy();
     return bitmap;

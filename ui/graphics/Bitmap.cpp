@@ -1,6 +1,7 @@
 #include "ui/graphics/Bitmap.h"
 
 #include "platform/Gdi.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/images/NamedBitmaps.h"
 #include "platform/images/PngIo.h"
 #include "ui/graphics/BmpCodec.h"
@@ -161,9 +162,7 @@ void TBitmap::SetSize(int width, int height)
     int rows = std::min(height, height_);
     int columns = std::min(width, width_);
     if (bits_)
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(bits + std::size_t(y) * std::size_t(width), bits_ + std::size_t(y) * std::size_t(width_),
-                        std::size_t(columns) * 4);
+        brio::copyPixelRect(bits, width, bits_, width_, columns, rows);
     adopt(dib, bits, width, height);
 }
 
@@ -332,14 +331,10 @@ void TBitmap::LoadFromStream(TStream& stream)
             throw EInvalidGraphic(std::string("PNG image is not valid: ") + e.what());
         }
         std::vector<Pixel> pixels(std::size_t(png->width()) * std::size_t(png->height()));
+        brio::copyPixelRect(pixels.data(), png->width(), png->row(0), png->stride(), png->width(), png->height());
         bool translucent = false;
-        for (int y = 0; y < png->height(); ++y) {
-            const Pixel* row = png->row(y);
-            Pixel* out = pixels.data() + std::size_t(y) * std::size_t(png->width());
-            std::memcpy(out, row, std::size_t(png->width()) * 4);
-            for (int x = 0; x < png->width(); ++x)
-                translucent |= (row[x] >> 24) != 0xFF;
-        }
+        for (Pixel p : pixels)
+            translucent |= (p >> 24) != 0xFF;
         loadPixels(pixels.data(), png->width(), png->height());
         pixelFormat_ = translucent ? pf32bit : pf24bit;
         alphaFormat_ = translucent ? afDefined : afIgnored;

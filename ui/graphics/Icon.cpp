@@ -2,6 +2,7 @@
 
 #include "platform/ByteOrder.h"
 #include "platform/Gdi.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/images/PngIo.h"
 #include "ui/graphics/BmpCodec.h"
 #include "ui/component/Exception.h"
@@ -114,9 +115,7 @@ DecodedIcon decodePngImage(const unsigned char* data, std::size_t size)
     }
     DecodedIcon icon{png->width(), png->height(), {}};
     icon.pixels.resize(std::size_t(icon.width) * std::size_t(icon.height));
-    for (int y = 0; y < icon.height; ++y)
-        std::memcpy(icon.pixels.data() + std::size_t(y) * std::size_t(icon.width), png->row(y),
-                    std::size_t(icon.width) * 4);
+    brio::copyPixelRect(icon.pixels.data(), icon.width, png->row(0), png->stride(), icon.width, icon.height);
     return icon;
 }
 
@@ -127,8 +126,7 @@ HICON CreateIconFromPixels(const Pixel* pixels, int width, int height)
     if (!pixels || width <= 0 || height <= 0)
         return nullptr;
     TBitmap color(width, height);
-    for (int y = 0; y < height; ++y)
-        std::memcpy(color.ScanLine(y), pixels + std::size_t(y) * std::size_t(width), std::size_t(width) * 4);
+    brio::copyPixelRect(color.ScanLine(0), width, pixels, width, width, height);
     ICONINFO info;
     info.hbmColor = color.Handle();
     return CreateIconIndirect(&info);
@@ -204,8 +202,7 @@ void TIcon::Assign(const TPersistent* source)
         }
         int w = bitmap->Width(), h = bitmap->Height();
         std::vector<Pixel> pixels(std::size_t(w) * std::size_t(h));
-        for (int y = 0; y < h; ++y)
-            std::memcpy(pixels.data() + std::size_t(y) * std::size_t(w), bitmap->ScanLine(y), std::size_t(w) * 4);
+        brio::copyPixelRect(pixels.data(), w, bitmap->ScanLine(0), w, w, h);
         bool keepAlpha = bitmap->AlphaFormat() == afDefined;
         COLORREF key = ColorToRGB(bitmap->TransparentColor());
         for (Pixel& p : pixels) {

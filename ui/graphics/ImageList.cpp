@@ -1,12 +1,12 @@
 #include "ui/graphics/ImageList.h"
 
 #include "platform/Gdi.h"
+#include "platform/gdi/raster/PixelBuffer.h"
 #include "ui/component/Exception.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Canvas.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -151,8 +151,7 @@ bool TImageList::GetBitmap(int index, TBitmap* image) const
     image->SetPixelFormat(pf32bit);
     image->SetAlphaFormat(afDefined);
     const Cell& cell = images_[std::size_t(index)];
-    for (int y = 0; y < height_; ++y)
-        std::memcpy(image->ScanLine(y), cell.data() + std::size_t(y) * std::size_t(width_), std::size_t(width_) * 4);
+    brio::copyPixelRect(image->ScanLine(0), width_, cell.data(), width_, width_, height_);
     return true;
 }
 
@@ -175,9 +174,7 @@ void TImageList::Draw(TCanvas* canvas, int x, int y, int index, bool enabled) co
         scratch_ = std::make_unique<TBitmap>();
     scratch_->SetSize(width_ + extra, height_ + extra);
     if (enabled) {
-        for (int row = 0; row < height_; ++row)
-            std::memcpy(scratch_->ScanLine(row), cell.data() + std::size_t(row) * std::size_t(width_),
-                        std::size_t(width_) * 4);
+        brio::copyPixelRect(scratch_->ScanLine(0), scratch_->Width(), cell.data(), width_, width_, height_);
     } else {
         Pixel highlight = PixelFromColorRef(ColorToRGB(clBtnHighlight));
         Pixel shadow = PixelFromColorRef(ColorToRGB(clBtnShadow));

@@ -188,9 +188,7 @@ void BlitScaled(DeviceContext& dst, const BlitRect& dstRect, const PixelBuffer& 
         RECT used{minX, minY, maxX + 1, maxY + 1};
         if (!IsEmpty(Intersect(used, visible))) {
             snapshot = std::make_unique<PixelBuffer>(Width(used), Height(used));
-            for (int y = 0; y < Height(used); ++y)
-                std::memcpy(snapshot->row(y), src.row(used.top + y) + used.left,
-                            std::size_t(Width(used)) * sizeof(Pixel));
+            snapshot->copyFrom(src, used, POINT{0, 0});
             for (int& x : columns.source)
                 x -= used.left;
             for (int& y : rows.source)

@@ -2,6 +2,7 @@
 
 #include "platform/RectMath.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -61,4 +62,38 @@ void PixelBuffer::fill(RECT r, Pixel p)
         for (int x = 0, n = Width(r); x < n; ++x)
             d[x] = p;
     }
+}
+
+void PixelBuffer::copyFrom(const PixelBuffer& source, RECT from, POINT to)
+{
+    // Clip the source block to the source, then the moved block to this buffer.
+    RECT clipped = Intersect(from, source.bounds());
+    RECT target = Intersect(Offset(clipped, to.x - from.left, to.y - from.top), bounds());
+    if (IsEmpty(target))
+        return;
+    int sourceX = target.left - (to.x - from.left);
+    int sourceY = target.top - (to.y - from.top);
+    brio::copyPixelRect(row(target.top) + target.left, stride_, source.row(sourceY) + sourceX, source.stride(),
+                        Width(target), Height(target));
+}
+
+void brio::copyPixelRect(Pixel* dst, std::ptrdiff_t dstStride, const Pixel* src, std::ptrdiff_t srcStride, int width,
+                         int height)
+{
+    if (width <= 0 || height <= 0 || !dst || !src)
+        return;
+    // Two bottom-up layouts copy as two top-down ones from their last rows.
+    if (dstStride < 0 && srcStride < 0) {
+        dst += (height - 1) * dstStride;
+        src += (height - 1) * srcStride;
+        dstStride = -dstStride;
+        srcStride = -srcStride;
+    }
+    const bool pixmanCan = dstStride > 0 && srcStride > 0 && dstStride <= INT_MAX && srcStride <= INT_MAX;
+    if (pixmanCan
+        && pixman_blt(reinterpret_cast<uint32_t*>(const_cast<Pixel*>(src)), reinterpret_cast<uint32_t*>(dst),
+                      int(srcStride), int(dstStride), 32, 32, 0, 0, 0, 0, width, height))
+        return;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(dst + y * dstStride, src + y * srcStride, std::size_t(width) * sizeof(Pixel));
 }

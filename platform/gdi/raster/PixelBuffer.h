@@ -47,6 +47,9 @@ public:
 
     void fill(Pixel p);
     void fill(RECT r, Pixel p); // clipped to the buffer
+    // Copies the block `from` of `source` to `to` in this buffer, clipped to
+    // both. The two blocks must not share memory.
+    void copyFrom(const PixelBuffer& source, RECT from, POINT to);
 
 private:
     int width_ = 0;
@@ -57,3 +60,13 @@ private:
 };
 
 using PixelBufferPtr = std::shared_ptr<PixelBuffer>;
+
+namespace brio {
+
+// Every copy of a block of pixels goes through here: `height` rows of
+// `width` pixels, strides in pixels and negative for rows that run
+// bottom-up. The caller clips; the blocks must not share memory.
+void copyPixelRect(Pixel* dst, std::ptrdiff_t dstStride, const Pixel* src, std::ptrdiff_t srcStride, int width,
+                   int height);
+
+} // namespace brio
