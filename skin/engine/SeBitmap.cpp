@@ -11,15 +11,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-bool platformBlits = true;
-
-} // namespace
-
-bool SeUsePlatformBlits() { return platformBlits; }
-void SetSeUsePlatformBlits(bool use) { platformBlits = use; }
-
 TSeBitmap::TSeBitmap() : font_(std::make_unique<TFont>()) {}
 
 TSeBitmap::~TSeBitmap()
@@ -134,57 +125,10 @@ void TSeBitmap::ScaleDraw(HDC dc, const RECT& dest, const RECT& source, bool mas
     SetStretchBltMode(dc, oldMode);
 }
 
-void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& sourceRect)
+void TSeBitmap::drawMasked(HDC dc, const RECT& dest, const RECT& source)
 {
-    const int dw = dest.right - dest.left, dh = dest.bottom - dest.top;
-    if (platformBlits) {
-        TransparentBlt(dc, dest.left, dest.top, dw, dh, dib_.dc(), sourceRect.left, sourceRect.top,
-                       sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SeKeyColorRef);
-        return;
-    }
-    const RECT source = ::Intersect(sourceRect, RECT{0, 0, width_, height_});
-    if (::IsEmpty(source))
-        return;
-    RECT clipBox{};
-    if (GetClipBox(dc, &clipBox) == ERROR)
-        return;
-    const RECT target = ::Intersect(dest, clipBox);
-    if (::IsEmpty(target))
-        return;
-    const int tw = target.right - target.left, th = target.bottom - target.top;
-    const int sw = source.right - source.left, sh = source.bottom - source.top;
-
-    TSeBitmap scratch;
-    scratch.Allocate(tw, th);
-    BitBlt(scratch.dib_.dc(), 0, 0, tw, th, dc, target.left, target.top, SRCCOPY);
-    const int offsetX = target.left - dest.left, offsetY = target.top - dest.top;
-    if (sw == dw && sh == dh) {
-        for (int y = 0; y < th; ++y) {
-            const Pixel* src = ScanLine(source.top + offsetY + y) + source.left + offsetX;
-            Pixel* out = scratch.ScanLine(y);
-            for (int x = 0; x < tw; ++x)
-                if (!IsKeyPixel(src[x]))
-                    out[x] = src[x];
-        }
-    } else {
-        // Nearest pixel in 16.16 fixed point, as the platform-less path always did.
-        const std::int64_t stepX = std::int64_t(sw) * 65536 / dw;
-        const std::int64_t stepY = std::int64_t(sh) * 65536 / dh;
-        const std::int64_t startX = MulDiv(sw * offsetX, 0xFFFF, dw);
-        const std::int64_t startY = MulDiv(sh * offsetY, 0xFFFF, dh);
-        for (int y = 0; y < th; ++y) {
-            const int sy = std::min(source.top + int((startY + stepY * y) >> 16), source.bottom - 1);
-            const Pixel* src = ScanLine(sy);
-            Pixel* out = scratch.ScanLine(y);
-            std::int64_t fx = startX;
-            for (int x = 0; x < tw; ++x, fx += stepX) {
-                const int sx = std::min(source.left + int(fx >> 16), source.right - 1);
-                if (!IsKeyPixel(src[sx]))
-                    out[x] = src[sx];
-            }
-        }
-    }
-    BitBlt(dc, target.left, target.top, tw, th, scratch.dib_.dc(), 0, 0, SRCCOPY);
+    TransparentBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, dib_.dc(), source.left,
+                   source.top, source.right - source.left, source.bottom - source.top, SeKeyColorRef);
 }
 
 void TSeBitmap::TileDraw(HDC dc, const RECT& dest, const RECT& source, bool masked)

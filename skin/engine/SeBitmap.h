@@ -128,9 +128,3 @@ private:
     brio::MemoryDib copy_;
     std::unique_ptr<TFont> font_;
 };
-
-// The platform's TransparentBlt and AlphaBlend are used when this is true
-// (the default); false selects the per-pixel fallbacks, which fix the same
-// results.
-bool SeUsePlatformBlits();
-void SetSeUsePlatformBlits(bool use);
