@@ -129,7 +129,6 @@ struct LOGBRUSH {
 HBRUSH CreateSolidBrush(COLORREF color);
 // The brush keeps its own copy of the top-left 8 x 8 pixels of the bitmap.
 HBRUSH CreatePatternBrush(HBITMAP pattern);
-HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 COLORREF SetDCBrushColor(HDC dc, COLORREF color);
 COLORREF SetDCPenColor(HDC dc, COLORREF color);
 BOOL SetBrushOrgEx(HDC dc, int x, int y, POINT* previous);
@@ -151,7 +150,6 @@ struct LOGPEN {
 };
 
 HPEN CreatePen(int style, int width, COLORREF color);
-HPEN CreatePenIndirect(const LOGPEN* pen);
 
 // ---- Device contexts ---------------------------------------------------------
 HDC CreateCompatibleDC(HDC dc);
@@ -256,7 +254,6 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRectRgnIndirect(const RECT* r);
 HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode);
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
-HRGN CreateEllipticRgnIndirect(const RECT* r);
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
 // The transform must be null. Reads exactly data->rdh.nCount rectangles,
 // and refuses a count that does not fit in `size`.

@@ -79,8 +79,6 @@ constexpr BYTE GetBValue(COLORREF c) { return BYTE(c >> 16); }
 
 constexpr WORD LOWORD(std::uintptr_t v) { return WORD(v & 0xFFFF); }
 constexpr WORD HIWORD(std::uintptr_t v) { return WORD((v >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(std::uintptr_t v) { return BYTE(v & 0xFF); }
-constexpr BYTE HIBYTE(std::uintptr_t v) { return BYTE((v >> 8) & 0xFF); }
 constexpr DWORD MAKELONG(WORD lo, WORD hi) { return DWORD(lo) | (DWORD(hi) << 16); }
 constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return LPARAM(MAKELONG(lo, hi)); }
 constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return WPARAM(MAKELONG(lo, hi)); }

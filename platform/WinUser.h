@@ -533,12 +533,9 @@ BOOL UnregisterClass(const char* className, HINSTANCE instance);
 BOOL GetClassInfo(HINSTANCE instance, const char* className, WNDCLASS* wc);
 int GetClassName(HWND hwnd, char* name, int size);
 ULONG_PTR GetClassLongPtr(HWND hwnd, int index);
-ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value);
 
 HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param);
-HWND CreateWindow(const char* className, const char* windowName, DWORD style, int x, int y, int width, int height,
-                  HWND parent, HMENU menu, HINSTANCE instance, void* param);
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 
@@ -569,7 +566,6 @@ LRESULT DispatchMessage(const MSG* msg);
 BOOL WaitMessage();
 DWORD GetMessageTime();
 DWORD GetMessagePos();
-BOOL InSendMessage();
 
 // ---- Timers and clocks -----------------------------------------------------------------------------------
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
@@ -581,7 +577,6 @@ union LARGE_INTEGER {
 };
 BOOL QueryPerformanceCounter(LARGE_INTEGER* counter);
 BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency);
-void Sleep(DWORD ms);
 
 // ---- Painting -------------------------------------------------------------------------------------------
 BOOL InvalidateRect(HWND hwnd, const RECT* r, BOOL erase);
@@ -599,7 +594,6 @@ HDC GetDCEx(HWND hwnd, HRGN clip, DWORD flags);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
 HWND WindowFromDC(HDC dc);
-BOOL LockWindowUpdate(HWND hwnd);
 
 // ---- Geometry -------------------------------------------------------------------------------------------
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
@@ -629,7 +623,6 @@ int SetWindowRgn(HWND hwnd, HRGN region, BOOL redraw);
 // Copies the region into `region`; ERROR when the window has none.
 int GetWindowRgn(HWND hwnd, HRGN region);
 BOOL AdjustWindowRectEx(RECT* r, DWORD style, BOOL menu, DWORD exStyle);
-BOOL AdjustWindowRect(RECT* r, DWORD style, BOOL menu);
 
 BOOL EnableWindow(HWND hwnd, BOOL enable); // returns whether it was disabled before
 BOOL IsWindowEnabled(HWND hwnd);
@@ -664,9 +657,7 @@ BOOL SetCursorPos(int x, int y);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 HCURSOR LoadCursor(HINSTANCE instance, LPCSTR name);
-int ShowCursor(BOOL show);
 UINT GetDoubleClickTime();
-BOOL SwapMouseButton(BOOL swap);
 
 // ---- Keyboard and caret --------------------------------------------------------------------------------
 // Bit 15: down; bit 0: toggled. GetKeyState answers as of the last message
@@ -680,7 +671,6 @@ BOOL GetCaretPos(POINT* p);
 BOOL ShowCaret(HWND hwnd);
 BOOL HideCaret(HWND hwnd);
 UINT GetCaretBlinkTime();
-BOOL SetCaretBlinkTime(UINT ms);
 
 // ---- Clipboard and global memory ------------------------------------------------------------------------
 BOOL OpenClipboard(HWND owner);

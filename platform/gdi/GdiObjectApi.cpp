@@ -235,18 +235,6 @@ HBRUSH CreatePatternBrush(HBITMAP pattern)
     return static_cast<HBRUSH>(InsertGdiObject(std::move(brush)));
 }
 
-HBRUSH CreateBrushIndirect(const LOGBRUSH* brush)
-{
-    if (!brush)
-        return nullptr;
-    switch (brush->lbStyle) {
-    case BS_SOLID: return CreateSolidBrush(brush->lbColor);
-    case BS_NULL: return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    case BS_PATTERN: return CreatePatternBrush(reinterpret_cast<HBITMAP>(brush->lbHatch));
-    default: return nullptr;
-    }
-}
-
 COLORREF SetDCBrushColor(HDC dc, COLORREF color)
 {
     DeviceContext* d = LookupDc(dc);
@@ -274,11 +262,6 @@ HPEN CreatePen(int style, int width, COLORREF color)
     if (style == PS_NULL)
         return static_cast<HPEN>(GetStockObject(NULL_PEN));
     return static_cast<HPEN>(InsertGdiObject(makePen(style, width, color & 0xFFFFFF)));
-}
-
-HPEN CreatePenIndirect(const LOGPEN* pen)
-{
-    return pen ? CreatePen(int(pen->lopnStyle), pen->lopnWidth.x, pen->lopnColor) : nullptr;
 }
 
 HFONT CreateFontIndirect(const LOGFONT* font)

@@ -87,11 +87,6 @@ HRGN CreateEllipticRgn(int left, int top, int right, int bottom)
     return createRoundRegion(box, std::abs(right - left), std::abs(bottom - top));
 }
 
-HRGN CreateEllipticRgnIndirect(const RECT* r)
-{
-    return r ? CreateEllipticRgn(r->left, r->top, r->right, r->bottom) : nullptr;
-}
-
 HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
 {
     return createRoundRegion(RECT{left, top, right, bottom}, std::abs(ellipseWidth), std::abs(ellipseHeight));

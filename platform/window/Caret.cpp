@@ -153,14 +153,6 @@ UINT GetCaretBlinkTime()
     return caret().blinkTime;
 }
 
-BOOL SetCaretBlinkTime(UINT ms)
-{
-    caret().blinkTime = ms;
-    if (caret().timer)
-        startBlinking();
-    return TRUE;
-}
-
 void ForgetWindowCaret(HWND hwnd)
 {
     Caret& c = caret();

@@ -197,8 +197,3 @@ DWORD GetMessagePos()
     const POINT& p = lastMessage().pt;
     return MAKELONG(WORD(p.x), WORD(p.y));
 }
-
-BOOL InSendMessage()
-{
-    return FALSE;
-}

@@ -532,7 +532,7 @@ HCURSOR SetCursor(HCURSOR cursor)
     HCURSOR previous = ws.currentCursor;
     ws.currentCursor = cursor;
     if (cursor != previous)
-        CurrentBackend().setCursor(ws.cursorShowCount >= 0 ? cursor : nullptr);
+        CurrentBackend().setCursor(cursor);
     return previous;
 }
 
@@ -541,20 +541,7 @@ HCURSOR GetCursor()
     return WindowSystem().currentCursor;
 }
 
-int ShowCursor(BOOL show)
-{
-    WindowSystemState& ws = WindowSystem();
-    ws.cursorShowCount += show ? 1 : -1;
-    CurrentBackend().setCursor(ws.cursorShowCount >= 0 ? ws.currentCursor : nullptr);
-    return ws.cursorShowCount;
-}
-
 UINT GetDoubleClickTime()
 {
     return 500;
-}
-
-BOOL SwapMouseButton(BOOL)
-{
-    return FALSE;
 }

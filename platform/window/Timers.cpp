@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -133,11 +132,6 @@ BOOL QueryPerformanceFrequency(LARGE_INTEGER* frequency)
         return FALSE;
     frequency->QuadPart = 1000000000;
     return TRUE;
-}
-
-void Sleep(DWORD ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 // ---- Timers ------------------------------------------------------------------------

@@ -133,35 +133,3 @@ ULONG_PTR GetClassLongPtr(HWND hwnd, int index)
         return 0;
     }
 }
-
-ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value)
-{
-    Window* w = LookupWindow(hwnd);
-    if (!w)
-        return 0;
-    WindowClass& c = *w->windowClass;
-    ULONG_PTR previous = GetClassLongPtr(hwnd, index);
-    switch (index) {
-    case GCLP_HBRBACKGROUND:
-        c.background = reinterpret_cast<HBRUSH>(value);
-        break;
-    case GCLP_HCURSOR:
-        c.cursor = reinterpret_cast<HCURSOR>(value);
-        break;
-    case GCLP_HICON:
-        c.icon = reinterpret_cast<HICON>(value);
-        break;
-    case GCLP_HICONSM:
-        c.smallIcon = reinterpret_cast<HICON>(value);
-        break;
-    case GCLP_WNDPROC:
-        c.proc = reinterpret_cast<WNDPROC>(value);
-        break;
-    case GCL_STYLE:
-        c.style = UINT(value);
-        break;
-    default:
-        return 0;
-    }
-    return previous;
-}

@@ -151,8 +151,3 @@ BOOL AdjustWindowRectEx(RECT* r, DWORD style, BOOL menu, DWORD exStyle)
     r->bottom += insets.bottom;
     return TRUE;
 }
-
-BOOL AdjustWindowRect(RECT* r, DWORD style, BOOL menu)
-{
-    return AdjustWindowRectEx(r, style, menu, 0);
-}

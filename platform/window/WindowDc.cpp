@@ -187,17 +187,6 @@ HWND WindowFromDC(HDC dc)
     return it->second.hwnd ? it->second.hwnd : GetDesktopWindow();
 }
 
-BOOL LockWindowUpdate(HWND hwnd)
-{
-    WindowSystemState& ws = WindowSystem();
-    if (hwnd && ws.lockedUpdate && ws.lockedUpdate != hwnd)
-        return FALSE;
-    if (hwnd && !LookupWindow(hwnd))
-        return FALSE;
-    ws.lockedUpdate = hwnd;
-    return TRUE;
-}
-
 void FillWithBrush(HDC dc, const RECT& r, HBRUSH brush)
 {
     DeviceContext* d = LookupDc(dc);

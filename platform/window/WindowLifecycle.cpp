@@ -231,12 +231,6 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
     return LookupWindow(hwnd) ? hwnd : nullptr;
 }
 
-HWND CreateWindow(const char* className, const char* windowName, DWORD style, int x, int y, int width, int height,
-                  HWND parent, HMENU menu, HINSTANCE instance, void* param)
-{
-    return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu, instance, param);
-}
-
 BOOL DestroyWindow(HWND hwnd)
 {
     Window* w = LookupWindow(hwnd);

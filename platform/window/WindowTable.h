@@ -71,10 +71,8 @@ struct WindowSystemState {
     HWND active = nullptr;
     HWND focus = nullptr;
     HWND capture = nullptr;
-    HWND lockedUpdate = nullptr;
     POINT cursor{};
     HCURSOR currentCursor = nullptr;
-    int cursorShowCount = 0;
     int defaultPositionIndex = 0;
 };
 

@@ -3,6 +3,9 @@
 
 #include "WindowTestSupport.h"
 
+#include <cstring>
+#include <string>
+
 using namespace windowtest;
 
 namespace {
@@ -136,6 +139,41 @@ TEST_F(WindowGeometry, ZOrderBandsAndRelations)
     EXPECT_EQ(GetParent(owned), a);
     DestroyWindow(a);
     EXPECT_FALSE(IsWindow(owned)) << "owned windows go with their owner";
+}
+
+TEST_F(WindowGeometry, BringWindowToTopRaisesAndActivates)
+{
+    HWND a = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    HWND b = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    Pump();
+    EXPECT_EQ(GetForegroundWindow(), b);
+    EXPECT_EQ(GetTopWindow(nullptr), b);
+    EXPECT_TRUE(BringWindowToTop(a));
+    EXPECT_EQ(GetTopWindow(nullptr), a);
+    EXPECT_EQ(GetForegroundWindow(), a);
+    EXPECT_EQ(GetActiveWindow(), a);
+    DestroyWindow(a);
+    EXPECT_NE(GetForegroundWindow(), a) << "a destroyed window is not in the foreground";
+    EXPECT_FALSE(BringWindowToTop(a));
+}
+
+TEST_F(WindowGeometry, ClassesAnswerByNameAndByWindow)
+{
+    HWND w = createTop(WS_POPUP);
+    char name[64];
+    EXPECT_EQ(GetClassName(w, name, sizeof name), int(std::strlen(kRecordingClass)));
+    EXPECT_STREQ(name, kRecordingClass);
+    char shortName[4];
+    EXPECT_EQ(GetClassName(w, shortName, sizeof shortName), 3) << "cut to the buffer, still terminated";
+    EXPECT_EQ(std::string(shortName), std::string(kRecordingClass).substr(0, 3));
+    EXPECT_EQ(GetClassName(nullptr, name, sizeof name), 0);
+
+    WNDCLASS wc{};
+    ASSERT_TRUE(GetClassInfo(nullptr, kRecordingClass, &wc));
+    EXPECT_EQ(wc.lpfnWndProc, &RecordingProc);
+    EXPECT_TRUE(wc.style & CS_DBLCLKS);
+    EXPECT_STREQ(wc.lpszClassName, kRecordingClass);
+    EXPECT_FALSE(GetClassInfo(nullptr, "NoSuchClass", &wc));
 }
 
 TEST_F(WindowGeometry, MinimizeMaximizeAndRestore)

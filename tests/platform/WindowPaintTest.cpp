@@ -96,6 +96,46 @@ TEST_F(WindowPaint, BeginPaintValidatesAndClipsToTheUpdateRegion)
     DeleteObject(rgn);
 }
 
+TEST_F(WindowPaint, RegionsInvalidateAndValidateTheirOwnShape)
+{
+    HWND top = createTop(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100});
+    Pump();
+    colors[top] = kGreen;
+    // An L shape: two rectangles, whose bounding box is not all to be painted.
+    HRGN shape = CreateRectRgn(10, 10, 50, 20);
+    HRGN foot = CreateRectRgn(10, 20, 20, 60);
+    CombineRgn(shape, shape, foot, RGN_OR);
+    EXPECT_TRUE(InvalidateRgn(top, shape, FALSE));
+    HRGN update = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetUpdateRgn(top, update, FALSE), COMPLEXREGION);
+    EXPECT_TRUE(EqualRgn(update, shape));
+    // Validating the foot leaves the bar.
+    EXPECT_TRUE(ValidateRgn(top, foot));
+    RECT pending;
+    EXPECT_TRUE(GetUpdateRect(top, &pending, FALSE));
+    EXPECT_EQ(pending, (RECT{10, 10, 50, 20}));
+    EXPECT_TRUE(InvalidateRgn(top, foot, FALSE));
+    Pump();
+    EXPECT_EQ(screenAt(45, 15), rgb(kGreen));
+    EXPECT_EQ(screenAt(15, 55), rgb(kGreen));
+    EXPECT_NE(screenAt(45, 55), rgb(kGreen)) << "inside the box, outside the shape";
+    EXPECT_FALSE(GetUpdateRect(top, &pending, FALSE));
+
+    // A null region means the whole client area; a dead one is refused.
+    EXPECT_TRUE(InvalidateRgn(top, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(top, &pending, FALSE));
+    EXPECT_EQ(pending, (RECT{0, 0, 100, 100}));
+    EXPECT_TRUE(ValidateRgn(top, nullptr));
+    EXPECT_FALSE(GetUpdateRect(top, &pending, FALSE));
+    HRGN dead = CreateRectRgn(0, 0, 5, 5);
+    DeleteObject(dead);
+    EXPECT_FALSE(InvalidateRgn(top, dead, FALSE));
+    EXPECT_FALSE(ValidateRgn(top, dead));
+    EXPECT_FALSE(GetUpdateRect(top, &pending, FALSE));
+    for (HRGN r : {shape, foot, update})
+        DeleteObject(r);
+}
+
 TEST_F(WindowPaint, RedrawWindowFlags)
 {
     HWND top = createTop(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 200, 150});
