@@ -33,8 +33,9 @@ TEST(PixelBlockCopy, MatchesThePixelByPixelCopyInEveryLayout)
     std::mt19937 rng(11);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
     for (int round = 0; round < 400; ++round) {
-        Layout src(pick(1, 70), pick(1, 40), pick(0, 9), pick(0, 1));
-        Layout dst(pick(1, 70), pick(1, 40), pick(0, 9), pick(0, 1));
+        // Up to 8,400 pixels: both the row copies of small blocks and pixman's of large ones.
+        Layout src(pick(1, 140), pick(1, 60), pick(0, 9), pick(0, 1));
+        Layout dst(pick(1, 140), pick(1, 60), pick(0, 9), pick(0, 1));
         for (int y = 0; y < src.height; ++y)
             for (int x = 0; x < src.width; ++x)
                 src.row(y)[x] = rng();
