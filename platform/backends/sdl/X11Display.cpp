@@ -202,10 +202,29 @@ PixelBufferPtr X11ReadRootWindow()
     return pixels;
 }
 
+namespace {
+
+XErrorHandler handlerBeforeOurs = nullptr;
+
+// A window can go away between a request and its error: most often SDL's
+// wake-up, sent from another thread on a connection of its own to a window
+// being destroyed. Xlib's default handler would end the program for that.
+int ignoreVanishedWindows(Display* display, XErrorEvent* error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable)
+        return 0;
+    return handlerBeforeOurs ? handlerBeforeOurs(display, error) : 0;
+}
+
+} // namespace
+
 void X11PrepareWindowHints()
 {
     if (!onX11())
         return;
+    XErrorHandler previous = XSetErrorHandler(ignoreVanishedWindows);
+    if (previous != ignoreVanishedWindows)
+        handlerBeforeOurs = previous;
     if (Display* display = captureDisplay())
         XInternAtom(display, "_MOTIF_WM_HINTS", False);
 }

@@ -25,7 +25,8 @@ PixelBufferPtr X11ReadRootWindow();
 
 // Makes sure a window made from now on carries the borderless hint, even
 // when no window manager has run yet on this display (SDL only sets the
-// hint when its atom already exists).
+// hint when its atom already exists). Also keeps the program running when an
+// X request names a window that has just gone away.
 void X11PrepareWindowHints();
 // Whether a window manager runs on the display now.
 bool X11WindowManagerRunning();
