@@ -248,4 +248,24 @@ TEST_F(ParentProperties, FontColourAndShowHintFlowDownUntilSetLocally)
     EXPECT_FALSE(own->ShowHint());
 }
 
+TEST_F(FormWindow, TheManagersMinimizeAndRestoreGoThroughTheApplication)
+{
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    EventLog log;
+    Application->OnMinimize = log.notify("minimize");
+    Application->OnRestore = log.notify("restore");
+    main->Show();
+    pump();
+    backend().managerMinimizes(main->Handle());
+    pump();
+    EXPECT_EQ(main->WindowState(), wsMinimized);
+    backend().managerRestores(main->Handle());
+    pump();
+    EXPECT_NE(main->WindowState(), wsMinimized);
+    EXPECT_EQ(log.events(), (std::vector<std::string>{"minimize", "restore"}));
+    Application->OnMinimize = nullptr;
+    Application->OnRestore = nullptr;
+}
+
 } // namespace
