@@ -95,16 +95,27 @@ manager_running() {
     wmctrl -m >/dev/null 2>&1
 }
 
-# start_manager NAME: starts the window manager NAME and waits (5 s at
-# most) until it manages the screen; its process id goes to $manager_pid.
+# start_manager NAME: starts the window manager NAME and waits (20 s at
+# most: a first start on a loaded machine builds its caches) until it
+# manages the screen; its process id goes to $manager_pid. What it printed
+# is shown when it does not come up.
 manager_pid=""
 start_manager() {
-    "$1" >/dev/null 2>&1 &
+    local output
+    output=$(mktemp)
+    "$1" >"$output" 2>&1 &
     manager_pid=$!
-    for _ in $(seq 50); do
-        manager_running && return 0
+    for _ in $(seq 200); do
+        if manager_running; then
+            rm -f "$output"
+            return 0
+        fi
+        kill -0 "$manager_pid" 2>/dev/null || break
         sleep 0.1
     done
+    echo "--- what $1 printed:"
+    cat "$output"
+    rm -f "$output"
     return 1
 }
 
