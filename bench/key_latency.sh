@@ -40,7 +40,7 @@ done
 [[ -x "$demo" && -x "$probe" ]] || { echo "SKIPPED: build player_demo and key_latency_probe in $build"; exit 77; }
 
 if [[ -z "${BRIO_E2E_INSIDE_X:-}" ]]; then
-    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "${arguments[@]}"
+    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x800x24" bash "$0" "${arguments[@]}"
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/key_latency.XXXXXX")

@@ -28,7 +28,9 @@ e2e_under_x() {
             exit 77
         fi
     done
-    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$script" "$@"
+    # Scripts run side by side: each starts its search for a free display at
+    # its own number, since two searches from the same one can both pick it.
+    BRIO_E2E_INSIDE_X=1 exec xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x800x24" bash "$script" "$@"
 }
 
 # Leaks of the X and audio libraries are theirs, not ours.
