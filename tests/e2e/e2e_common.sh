@@ -99,8 +99,9 @@ manager_running() {
 
 # start_manager NAME: starts the window manager NAME and waits (20 s at
 # most: a first start on a loaded machine builds its caches) until it
-# manages the screen; its process id goes to $manager_pid. What it printed
-# is shown when it does not come up.
+# manages the screen; its process id goes to $manager_pid. A manager that
+# ends at once (a fresh server that does not take clients yet) is started
+# again. What it printed is shown when it does not come up.
 manager_pid=""
 start_manager() {
     local output
@@ -112,10 +113,14 @@ start_manager() {
             rm -f "$output"
             return 0
         fi
-        kill -0 "$manager_pid" 2>/dev/null || break
+        if ! kill -0 "$manager_pid" 2>/dev/null; then
+            sleep 0.2
+            "$1" >>"$output" 2>&1 &
+            manager_pid=$!
+        fi
         sleep 0.1
     done
-    echo "--- what $1 printed:"
+    echo "--- what $1 printed (DISPLAY=$DISPLAY):"
     cat "$output"
     rm -f "$output"
     return 1
