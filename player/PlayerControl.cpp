@@ -115,6 +115,9 @@ void TPlayerControl::watchEngine()
 
 void TPlayerControl::SetVariable(const std::string& name, const std::string& value)
 {
+    // Dropping the older half at once keeps each call cheap on average.
+    if (variables_.size() >= VariableRecordLimit)
+        variables_.erase(variables_.begin(), variables_.begin() + std::ptrdiff_t(VariableRecordLimit / 2));
     variables_.emplace_back(name, value);
     if (!runtime_)
         return;

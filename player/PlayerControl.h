@@ -3,7 +3,9 @@
 // through. The host sets Movie, Loop and Menu, calls Play and sets
 // variables; nothing is reported back. Play starts the player interface
 // that Movie names (a *.bpi file); any other movie starts nothing. Every
-// variable is recorded, in order, whether or not an interface runs.
+// variable is recorded, in order, whether or not an interface runs; the
+// record keeps the latest ones only, so a long session cannot grow it
+// without end.
 
 #include "ui/control/GraphicControl.h"
 
@@ -41,7 +43,10 @@ public:
 
     void Play();
     void SetVariable(const std::string& name, const std::string& value);
+    // The variables set, oldest first: at least the last VariableRecordLimit / 2
+    // and never more than VariableRecordLimit.
     const std::vector<Variable>& Variables() const { return variables_; }
+    static constexpr std::size_t VariableRecordLimit = 4096;
 
     // An engine the caller keeps (tests pull it); set before Play. Without
     // one the control makes its own and opens the output device.

@@ -128,6 +128,22 @@ TEST_F(PlayerControl, VariablesAreRecordedInOrderWhetherOrNotAnInterfaceRuns)
     EXPECT_EQ(engine.keyState(3).volume, 100);
 }
 
+TEST_F(PlayerControl, RecordKeepsTheLatestVariablesWithinItsLimit)
+{
+    // A session of many volume moves must not grow the record for ever.
+    const std::size_t limit = TPlayerControl::VariableRecordLimit;
+    for (std::size_t i = 0; i < 3 * limit + 7; ++i) {
+        player->SetVariable("se_vol_1", std::to_string(i));
+        ASSERT_LE(player->Variables().size(), limit);
+    }
+    ASSERT_GE(player->Variables().size(), limit / 2);
+    EXPECT_EQ(player->Variables().back().second, std::to_string(3 * limit + 6));
+    // Still in order, with none missing at the end.
+    const auto& record = player->Variables();
+    for (std::size_t i = 1; i < record.size(); ++i)
+        ASSERT_EQ(std::stoul(record[i].second), std::stoul(record[i - 1].second) + 1);
+}
+
 TEST_F(PlayerControl, UnreadableInterfaceShowsItsReasonInThePanel)
 {
     player->SetMovie("/nowhere/missing.bpi");
