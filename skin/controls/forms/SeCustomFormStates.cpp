@@ -1,0 +1,366 @@
+// Window states (normal, maximized, minimized, rolled up, in the
+// notification area), the way back from each, and closing.
+
+#include "skin/controls/forms/SeCustomForm.h"
+
+#include "skin/controls/hooks/UtilityWindow.h"
+
+#include "platform/RectMath.h"
+#include "platform/text/Utf8.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/Form.h"
+
+#include <cstring>
+
+namespace {
+
+// At most `limit` bytes, never cutting a UTF-8 sequence.
+std::string cutText(const std::string& text, std::size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    std::size_t n = limit;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        --n;
+    return text.substr(0, n);
+}
+
+constexpr std::size_t kTipLimit = 63;
+
+} // namespace
+
+bool TSeCustomForm::ask(const TSeFormActionEvent& event)
+{
+    bool allow = true;
+    if (event)
+        event(this, allow);
+    return allow;
+}
+
+void TSeCustomForm::beginStateChange()
+{
+    // The next pointer move repaints the caption buttons.
+    hoverZone_ = fzSysButton;
+    deferredState_ = kwsNormal;
+}
+
+void TSeCustomForm::storeNormalBounds()
+{
+    if (HWND hwnd = windowHandle())
+        GetWindowRect(hwnd, &normalBounds_);
+}
+
+void TSeCustomForm::applyNormalBounds()
+{
+    windowState_ = kwsNormal;
+    if (!IsEmpty(normalBounds_))
+        applyBounds(normalBounds_);
+}
+
+void TSeCustomForm::SetWindowState(TSeWindowState value)
+{
+    if (Loading()) {
+        windowState_ = value;
+        return;
+    }
+    if (value == windowState_)
+        return;
+    switch (value) {
+    case kwsNormal:    Restore(); break;
+    case kwsMaximized: Maximize(); break;
+    case kwsMinimized: Minimize(); break;
+    case kwsRollup:    Rollup(); break;
+    case kwsTray:      MinimizeToTray(); break;
+    }
+}
+
+void TSeCustomForm::Maximize()
+{
+    if (!ask(OnMaximize))
+        return;
+    beginStateChange();
+    if (windowState_ == kwsMaximized) {
+        Restore();
+        return;
+    }
+    previousState_ = windowState_;
+    if (windowState_ != kwsRollup && windowState_ != kwsMinimized)
+        storeNormalBounds();
+    windowState_ = kwsMaximized;
+    applyBounds(GetMaximizedBounds());
+    dispatchPendingPaints();
+    invalidateAll();
+    PaintNonClient();
+}
+
+void TSeCustomForm::Minimize()
+{
+    if (hostModal() || !ask(OnMinimize))
+        return;
+    beginStateChange();
+    if (windowState_ == kwsMinimized) {
+        Restore();
+        return;
+    }
+    previousState_ = windowState_;
+    if (windowState_ == kwsNormal)
+        storeNormalBounds();
+    windowState_ = kwsMinimized;
+    if (minimizeApplication_) {
+        Application->Minimize();
+        HWND hwnd = windowHandle();
+        if (hwnd && form_ != Application->MainForm() && !IsIconic(hwnd))
+            ShowWindow(hwnd, SW_MINIMIZE);
+    } else {
+        applyBounds(GetMinimizedBounds());
+    }
+}
+
+void TSeCustomForm::Rollup()
+{
+    if (!ask(OnRollup))
+        return;
+    beginStateChange();
+    if (windowState_ == kwsRollup) {
+        Restore();
+        return;
+    }
+    previousState_ = windowState_;
+    if (windowState_ != kwsMaximized && windowState_ != kwsMinimized)
+        storeNormalBounds();
+    windowState_ = kwsRollup;
+    applyBounds(GetRollupBounds());
+}
+
+void TSeCustomForm::MinimizeToTray()
+{
+    if (hostModal() || !ask(OnMinToTray))
+        return;
+    beginStateChange();
+    if (windowState_ == kwsTray) {
+        Restore();
+        return;
+    }
+    previousState_ = windowState_;
+    if (windowState_ == kwsNormal)
+        storeNormalBounds();
+    windowState_ = kwsTray;
+    std::string tip = cutText(minimizeApplication_ ? Application->Title() : caption_, kTipLimit);
+    std::memset(trayIcon_.szTip, 0, sizeof(trayIcon_.szTip));
+    std::memcpy(trayIcon_.szTip, tip.data(), tip.size());
+    HWND hwnd = windowHandle();
+    if (minimizeApplication_) {
+        Application->Minimize();
+        if (TCustomForm* main = Application->MainForm(); main && main->HandleAllocated())
+            ShowWindow(main->Handle(), SW_HIDE);
+    }
+    if (hwnd)
+        ShowWindow(hwnd, SW_HIDE);
+    if (addTrayIcon())
+        return;
+    // Without a notification area the window would be unreachable: it
+    // comes back and is minimized instead.
+    windowState_ = kwsMinimized;
+    if (minimizeApplication_) {
+        if (TCustomForm* main = Application->MainForm(); main && main->HandleAllocated() && main != form_)
+            ShowWindow(main->Handle(), SW_SHOWMINNOACTIVE);
+    }
+    if (hwnd) {
+        if (minimizeApplication_) {
+            ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
+        } else {
+            ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+            applyBounds(GetMinimizedBounds());
+        }
+    }
+}
+
+void TSeCustomForm::Restore()
+{
+    beginStateChange();
+    TSeWindowState previous = previousState_;
+    HWND hwnd = windowHandle();
+    switch (windowState_) {
+    case kwsNormal:
+        applyNormalBounds();
+        break;
+    case kwsMaximized:
+        if (previous == kwsMinimized) {
+            if (!minimizeApplication_) {
+                applyNormalBounds();
+                Maximize();
+            }
+        } else if (previous == kwsRollup) {
+            applyNormalBounds();
+            Rollup();
+        } else {
+            // Told to the desktop capture: the form leaves the maximized state.
+            previousState_ = kwsMaximized;
+            applyNormalBounds();
+            if (shadow_->Enabled()) {
+                invalidateAll();
+                PaintNonClient();
+            }
+        }
+        break;
+    case kwsMinimized:
+        if (hwnd && IsIconic(hwnd))
+            ShowWindow(hwnd, SW_RESTORE);
+        if (previous == kwsMaximized) {
+            windowState_ = kwsMaximized;
+            applyBounds(GetMaximizedBounds());
+        } else if (previous == kwsRollup) {
+            windowState_ = kwsRollup;
+            applyBounds(GetRollupBounds());
+        } else {
+            applyNormalBounds();
+        }
+        break;
+    case kwsRollup: {
+        RECT maximized = GetMaximizedBounds();
+        if (frameSize_.cx == Width(maximized) || previous == kwsMaximized) {
+            windowState_ = kwsNormal;
+            Maximize();
+        } else {
+            // The form unrolls where it is now.
+            RECT now{};
+            GetWindowRect(hwnd, &now);
+            normalBounds_ = Offset(normalBounds_, now.left - normalBounds_.left, now.top - normalBounds_.top);
+            applyNormalBounds();
+        }
+        break;
+    }
+    case kwsTray:
+        restoreFromTray();
+        if (previous == kwsMaximized) {
+            windowState_ = kwsMaximized;
+            applyBounds(GetMaximizedBounds());
+        } else if (previous == kwsRollup) {
+            windowState_ = kwsRollup;
+            applyBounds(GetRollupBounds());
+        } else {
+            applyNormalBounds();
+        }
+        break;
+    }
+    previousState_ = kwsNormal;
+    invalidateAll();
+}
+
+void TSeCustomForm::restoreFromTray()
+{
+    deleteTrayIcon();
+    HWND hwnd = windowHandle();
+    if (minimizeApplication_) {
+        if (TCustomForm* main = Application->MainForm(); main && main->HandleAllocated() && main != form_)
+            ShowWindow(main->Handle(), SW_RESTORE);
+    }
+    if (hwnd) {
+        ShowWindow(hwnd, SW_RESTORE);
+        SetForegroundWindow(hwnd);
+    }
+}
+
+bool TSeCustomForm::addTrayIcon()
+{
+    trayIcon_.hWnd = TrayWindow();
+    if (!trayIcon_.hIcon)
+        trayIcon_.hIcon = FormIcon();
+    trayIconShown_ = Shell_NotifyIcon(NIM_ADD, &trayIcon_) != FALSE;
+    return trayIconShown_;
+}
+
+void TSeCustomForm::deleteTrayIcon()
+{
+    if (!trayIconShown_)
+        return;
+    trayIconShown_ = false;
+    Shell_NotifyIcon(NIM_DELETE, &trayIcon_);
+}
+
+LRESULT TSeCustomForm::trayWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        switch (msg) {
+        case WM_QUERYENDSESSION: return 1;
+        case WM_ENDSESSION:      deleteTrayIcon(); return 0;
+        case SEM_TRAYNOTIFY:
+            if (lParam == WM_LBUTTONDBLCLK)
+                Restore();
+            else if (lParam == WM_RBUTTONUP)
+                ShowSystemMenu();
+            return 0;
+        default: break;
+        }
+    } catch (...) {
+        Application->HandleException(this);
+        return 0;
+    }
+    return DefWindowProc(hwnd, msg, wParam, lParam);
+}
+
+void TSeCustomForm::Close()
+{
+    if (!ask(OnClose) || !form_)
+        return;
+    if (hostModal()) {
+        form_->SetModalResult(mrCancel);
+        return;
+    }
+    if (!form_->CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    form_->RunCloseAction(action);
+    if (action == caNone)
+        return;
+    if (form_ == Application->MainForm()) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide:     form_->Hide(); break;
+    case caMinimize: Minimize(); break;
+    case caFree:     form_->Release(); break;
+    default:         break;
+    }
+}
+
+void TSeCustomForm::ShowHelp()
+{
+    if (HWND hwnd = windowHandle())
+        SendMessage(hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+}
+
+// ---- The application's minimize and restore ---------------------------------------------------
+
+void TSeCustomForm::chainApplicationEvents()
+{
+    if (applicationChained_)
+        return;
+    applicationChained_ = true;
+    savedAppMinimize_ = Application->OnMinimize;
+    savedAppRestore_ = Application->OnRestore;
+    Application->OnMinimize = [this](TObject* sender) {
+        if (windowState_ != kwsMinimized && windowState_ != kwsTray)
+            Minimize();
+        if (savedAppMinimize_)
+            savedAppMinimize_(sender);
+    };
+    Application->OnRestore = [this](TObject* sender) {
+        if (windowState_ == kwsMinimized) {
+            Restore();
+            PaintNonClient();
+        }
+        if (savedAppRestore_)
+            savedAppRestore_(sender);
+    };
+}
+
+void TSeCustomForm::unchainApplicationEvents()
+{
+    if (!applicationChained_)
+        return;
+    applicationChained_ = false;
+    Application->OnMinimize = std::move(savedAppMinimize_);
+    Application->OnRestore = std::move(savedAppRestore_);
+}
