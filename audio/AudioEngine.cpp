@@ -5,6 +5,7 @@
 #include "audio/Mixer.h"
 #include "audio/PulseOutput.h"
 #include "audio/Sound.h"
+#include "audio/TapRing.h"
 
 #include <algorithm>
 #include <atomic>
@@ -48,6 +49,49 @@ struct AudioEngine::Impl {
 
     std::mutex callbackLock;
     EventCallback callback;
+
+    // Sounds to microphone (the host's thread only).
+    std::unique_ptr<VirtualMicrophone> microphone;
+    MicrophoneOptions microphoneOptions;
+    bool microphoneWanted = false;
+    MicrophoneStatus microphoneFailure; // why the last attempt failed
+    TapRing tap;            // outlives every output that reads or fills it
+    PulseOutput microphoneFeed; // the mix, into the microphone's mix sink
+    bool feeding = false;
+
+    // The mix reaches the microphone while it is wanted and the engine runs.
+    void feedMicrophone()
+    {
+        if (!microphoneWanted || !mixer || feeding)
+            return;
+        ServerOutputOptions feed = options.server;
+        feed.leadWrite = false; // the tap cannot follow a lead write; the short queue keeps it quick
+        feed.strictDevice = true;
+        feed.keepRate = true;
+        feed.streamName = "Sounds for the microphone";
+        if (!microphoneFeed.open(feed, VirtualMicrophone::MixSinkName, mixer->sampleRate()))
+            return;
+        microphoneFeed.start(
+            [](void* context, float* out, int frames) {
+                auto* ring = static_cast<TapRing*>(context);
+                ring->pull(out, frames, FeedTargetFrames, FeedLimitFrames);
+            },
+            nullptr, &tap);
+        mixer->setTap(&tap);
+        feeding = true;
+    }
+
+    void stopFeeding()
+    {
+        if (mixer)
+            mixer->setTap(nullptr);
+        microphoneFeed.close();
+        feeding = false;
+    }
+
+    // The mix waiting for the microphone's stream: drained towards 10 ms, skipped beyond 200 ms (at 48 kHz).
+    static constexpr int FeedTargetFrames = 480;
+    static constexpr int FeedLimitFrames = 9600;
 
     void post(MixerCommandKind kind, int key, float value = 0, std::uint32_t serial = 0)
     {
@@ -146,7 +190,11 @@ struct AudioEngine::Impl {
 
 AudioEngine::AudioEngine() : impl_(std::make_unique<Impl>()) {}
 
-AudioEngine::~AudioEngine() { shutdown(); }
+AudioEngine::~AudioEngine()
+{
+    shutdown();
+    impl_->microphone.reset(); // removes the devices
+}
 
 bool AudioEngine::start(const EngineOptions& options)
 {
@@ -214,6 +262,7 @@ bool AudioEngine::start(const EngineOptions& options)
         }
     }
     d.worker->start(silent);
+    d.feedMicrophone();
     if (d.served)
         d.server.start([](void* mixer, float* out, int frames) { static_cast<Mixer*>(mixer)->render(out, frames); },
                        [](void* mixer, float* out, int frames) {
@@ -229,6 +278,7 @@ bool AudioEngine::start(const EngineOptions& options)
 void AudioEngine::shutdown()
 {
     Impl& d = *impl_;
+    d.stopFeeding();
     d.device.close();
     d.server.close();
     d.served = false;
@@ -345,6 +395,43 @@ void AudioEngine::setSoundSwitch(bool on)
     std::lock_guard<std::mutex> guard(d.lock);
     d.soundOn = on;
     d.post(MixerCommandKind::SoundSwitch, 0, on ? 1.0f : 0.0f);
+}
+
+bool AudioEngine::setMicrophone(bool on, const MicrophoneOptions& options)
+{
+    Impl& d = *impl_;
+    if (!on) {
+        d.microphoneWanted = false;
+        d.microphoneFailure = {};
+        d.stopFeeding();
+        if (d.microphone)
+            d.microphone->stop();
+        return true;
+    }
+    if (!d.microphone)
+        d.microphone = std::make_unique<VirtualMicrophone>();
+    d.microphoneOptions = options;
+    if (d.mixer)
+        d.microphoneOptions.sampleRate = d.mixer->sampleRate();
+    if (!d.microphone->start(d.microphoneOptions)) {
+        d.microphoneFailure = d.microphone->status();
+        d.microphoneWanted = false;
+        d.stopFeeding();
+        d.microphone->stop();
+        return false;
+    }
+    d.microphoneFailure = {};
+    d.microphoneWanted = true;
+    d.feedMicrophone();
+    return true;
+}
+
+MicrophoneStatus AudioEngine::microphoneStatus() const
+{
+    const Impl& d = *impl_;
+    if (!d.microphoneWanted)
+        return d.microphoneFailure;
+    return d.microphone ? d.microphone->status() : MicrophoneStatus{};
 }
 
 KeyState AudioEngine::keyState(int key) const

@@ -6,6 +6,7 @@
 // ignored.
 
 #include "audio/AudioTypes.h"
+#include "audio/VirtualMicrophone.h"
 
 #include <functional>
 #include <memory>
@@ -42,8 +43,17 @@ public:
     void setKeyVolume(int key, int percent);
     void setLoop(int key, bool loop);
     void setMasterVolume(int percent);
-    // Off mutes the output; keys go on playing silently.
+    // Off mutes what the user hears; keys go on playing silently, and the
+    // microphone still carries them.
     void setSoundSwitch(bool on);
+    // Sounds to microphone. On: the input device "Clatterbox microphone"
+    // exists and carries every sound at the key and master volumes, mixed
+    // with the user's real microphone; kept across start() and shutdown().
+    // False (microphoneStatus() says why) when it could not be made; the
+    // wish is then dropped, and playing goes on as before. Off removes it.
+    // Blocks for the server's answer, a few milliseconds normally.
+    bool setMicrophone(bool on, const MicrophoneOptions& options = {});
+    MicrophoneStatus microphoneStatus() const;
 
     KeyState keyState(int key) const;
     // The output now: device, buffer, underruns, and any lasting problem.

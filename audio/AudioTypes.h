@@ -50,6 +50,14 @@ struct ServerOutputOptions {
     // One step up after repeated underruns, back down after a quiet spell.
     bool adaptive = true;
     int maxMicroseconds = 40000;
+    // Play only on the chosen sink: while it is missing, render silently at
+    // the real-time pace rather than on the server's default (a microphone's
+    // feed must never end up in the speakers).
+    bool strictDevice = false;
+    // Keep the rate given to open() rather than the sink's own: for a stream
+    // fed by a mixer that already runs at another rate.
+    bool keepRate = false;
+    std::string streamName = "Key sounds";
 };
 
 struct EngineOptions {

@@ -1,6 +1,7 @@
 #include "audio/Mixer.h"
 
 #include "audio/Sound.h"
+#include "audio/TapRing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,6 +60,7 @@ Mixer::Mixer(int sampleRate)
       limiterRelease_(float(1.0 / (LimiterReleaseSeconds * sampleRate_)))
 {
     master_.jumpTo(1.0f);
+    switch_.jumpTo(1.0f);
 }
 
 bool Mixer::post(const MixerCommand& command)
@@ -94,6 +96,8 @@ bool Mixer::renderLead(float* out, int frames) noexcept
     if (!out || frames <= 0)
         return false;
     drainCommands();
+    if (tap_.load(std::memory_order_acquire))
+        return false; // the voices start at the next render, in the tap too
     bool any = false;
     for (Voice& voice : voices_) {
         if (!voice.fresh)
@@ -104,7 +108,7 @@ bool Mixer::renderLead(float* out, int frames) noexcept
         any = true;
         fadeTailFrom(voice, out, frames);
         Ramp master;
-        master.jumpTo(master_.target);
+        master.jumpTo(master_.target * switch_.target);
         for (int done = 0; done < frames && voice.main.active;) {
             const int block = std::min(frames - done, BlockFrames);
             std::memset(bus_, 0, sizeof(float) * 2 * std::size_t(block));
@@ -155,11 +159,10 @@ Mixer::Outcome Mixer::apply(const MixerCommand& command) noexcept
     switch (command.kind) {
     case MixerCommandKind::MasterVolume:
         masterGain_ = Clamp01(command.value);
-        master_.moveTo(soundOn_ ? masterGain_ : 0.0f, rampFrames_);
+        master_.moveTo(masterGain_, rampFrames_);
         return Outcome::Done;
     case MixerCommandKind::SoundSwitch:
-        soundOn_ = command.value != 0.0f;
-        master_.moveTo(soundOn_ ? masterGain_ : 0.0f, rampFrames_);
+        switch_.moveTo(command.value != 0.0f ? 1.0f : 0.0f, rampFrames_);
         return Outcome::Done;
     case MixerCommandKind::StopAll:
         for (Voice& voice : voices_)
@@ -379,6 +382,9 @@ void Mixer::renderBlock(float* out, int frames) noexcept
         voice.fresh = false;
     ApplyGain(bus_, frames, master_);
     limit(bus_, frames);
+    if (TapRing* tap = tap_.load(std::memory_order_acquire))
+        tap->push(bus_, frames);
+    ApplyGain(bus_, frames, switch_);
     std::memcpy(out, bus_, sizeof(float) * 2 * std::size_t(frames));
 }
 

@@ -5,7 +5,8 @@
 // queue and its events leave through another.
 //
 // Gain law: a voice sounds at (key% / 100) * (master% / 100), linear in
-// amplitude. Every change of gain, every start and every stop is a straight
+// amplitude. The sound switch mutes only what this output plays: a tap (the
+// virtual microphone's feed) takes the mix before it. Every change of gain, every start and every stop is a straight
 // ramp over RampMilliseconds.
 //
 // Limiting: when the sum of a block would pass full scale, the bus gain ramps
@@ -24,6 +25,7 @@ namespace audio {
 
 struct Sound;
 struct StreamChunk;
+class TapRing;
 
 enum class MixerCommandKind { Assign, Play, Stop, StopAll, KeyVolume, Loop, MasterVolume, SoundSwitch };
 
@@ -70,6 +72,13 @@ public:
     // gain, without the limiter). Those voices go on from there at the next
     // render. False when no voice started.
     bool renderLead(float* out, int frames) noexcept;
+
+    // Any thread: from the next block on, the mix (after the master volume and
+    // the limiter, before the sound switch) is also pushed into `tap`; null
+    // stops it. The ring must outlive the mixer or every render that may use it.
+    // While a tap is set, lead writes are off: the tap could not follow a
+    // sound started inside audio already queued.
+    void setTap(TapRing* tap) { tap_.store(tap, std::memory_order_release); }
 
     // A non-audio thread drains these.
     bool nextEvent(MixerEvent& event) { return events_.tryPop(event); }
@@ -123,8 +132,9 @@ private:
     int framesToProgress_ = 0;
     Voice voices_[KeyCount];
     Ramp master_;
+    Ramp switch_; // the sound switch, on this output only
     float masterGain_ = 1.0f;
-    bool soundOn_ = true;
+    std::atomic<TapRing*> tap_{nullptr};
     float limiterGain_ = 1.0f;
     float limiterRelease_;
     float bus_[BlockFrames * 2];

@@ -240,8 +240,13 @@ struct PulseOutput::Impl {
         dropStream();
         if (!context || pa_context_get_state(context) != PA_CONTEXT_READY)
             return;
+        if (options.strictDevice && !hasSink(wanted)) {
+            startDriving();
+            publish(DeviceState::Reconnecting);
+            return; // created when the sink appears
+        }
         const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, std::uint32_t(rate), 2};
-        stream = pa_stream_new(context, "Key sounds", &spec, nullptr);
+        stream = pa_stream_new(context, options.streamName.c_str(), &spec, nullptr);
         written = 0;
         if (!stream) {
             retryTimer = arm(retryTimer, RecreateDelay, &Impl::OnRetry);
@@ -253,9 +258,11 @@ struct PulseOutput::Impl {
         pa_stream_set_moved_callback(stream, &Impl::OnMoved, this);
         const pa_buffer_attr attributes = bufferAttributes();
         const char* device = !wanted.empty() && hasSink(wanted) ? wanted.c_str() : nullptr;
+        // A strict stream ends with its sink instead of being moved elsewhere.
         const auto flags =
             pa_stream_flags_t((options.earlyRequests ? PA_STREAM_EARLY_REQUESTS : PA_STREAM_ADJUST_LATENCY) |
-                              PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+                              PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE |
+                              (options.strictDevice ? PA_STREAM_DONT_MOVE : 0));
         if (pa_stream_connect_playback(stream, device, &attributes, flags, nullptr, nullptr) < 0) {
             dropStream();
             retryTimer = arm(retryTimer, RecreateDelay, &Impl::OnRetry);
@@ -532,6 +539,10 @@ struct PulseOutput::Impl {
         if (eol || !info || !info->name)
             return;
         d->sinks[info->index] = {info->name, info->description ? info->description : ""};
+        if (d->options.strictDevice && d->wanted == info->name && !d->stream && d->render) {
+            d->createStream();
+            return;
+        }
         // The chosen device is back: playback returns to it.
         if (!d->wanted.empty() && d->wanted == info->name && d->current != d->wanted)
             d->moveTo(d->wanted);
@@ -648,7 +659,7 @@ bool PulseOutput::open(const ServerOutputOptions& options, const std::string& de
         pa_threaded_mainloop_wait(d.loop);
     d.disarm(wake);
     const bool ready = d.sinksKnown && !d.failed;
-    if (ready) {
+    if (ready && !d.options.keepRate) {
         // The sink's own rate spares the server a resampler (and its delay).
         const std::string& target = !d.wanted.empty() && d.hasSink(d.wanted) ? d.wanted : d.defaultSink;
         auto found = d.sinkRates.find(target);

@@ -7,10 +7,10 @@
 
 #include "tests/support/PrivateSoundServer.h"
 #include "tests/support/SoundFixtures.h"
+#include "tests/support/SourceRecorder.h"
 
 #include <gtest/gtest.h>
 #include <pulse/error.h>
-#include <pulse/simple.h>
 
 #include <atomic>
 #include <chrono>
@@ -20,38 +20,6 @@ using namespace audio;
 using namespace audiotest;
 
 namespace {
-
-// Everything the sink plays, read from its monitor.
-class MonitorRecorder {
-public:
-    MonitorRecorder(const std::string& server, const std::string& sink)
-    {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 48000, 2};
-        pa_buffer_attr attributes{};
-        attributes.maxlength = std::uint32_t(-1);
-        attributes.fragsize = 48 * 8 * 5; // 5 ms
-        int error = 0;
-        simple_ = pa_simple_new(server.c_str(), "brio-test", PA_STREAM_RECORD, (sink + ".monitor").c_str(), "monitor",
-                                &spec, nullptr, &attributes, &error);
-    }
-    ~MonitorRecorder()
-    {
-        if (simple_)
-            pa_simple_free(simple_);
-    }
-    bool ok() const { return simple_ != nullptr; }
-    std::vector<float> read(double seconds)
-    {
-        std::vector<float> samples(std::size_t(seconds * 48000) * 2);
-        int error = 0;
-        if (pa_simple_read(simple_, samples.data(), samples.size() * sizeof(float), &error) < 0)
-            samples.clear();
-        return samples;
-    }
-
-private:
-    pa_simple* simple_ = nullptr;
-};
 
 class ServerOutput : public ::testing::Test {
 protected:
@@ -115,7 +83,7 @@ TEST_F(ServerOutput, AKeyIsHeardOnTheSinkAndTheOutputReportsItself)
 
     engine.assign(3, tone("heard.wav", 1000, 0.5));
     ASSERT_EQ(WaitLoaded(engine, 3).status, KeyStatus::Ready);
-    MonitorRecorder recorder(server.address(), "out");
+    SourceRecorder recorder(server.address(), "out.monitor");
     ASSERT_TRUE(recorder.ok());
     recorder.read(0.05);
     engine.play(3);
@@ -192,7 +160,7 @@ TEST_F(ServerOutput, AServerThatDiesIsReconnectedAndKeysEndMeanwhile)
     ASSERT_TRUE(WaitFor([&] { return engine.deviceStatus().state == DeviceState::Playing; }, 10000))
         << engine.deviceStatus().message;
     EXPECT_TRUE(engine.deviceStatus().message.empty());
-    MonitorRecorder recorder(server.address(), "out");
+    SourceRecorder recorder(server.address(), "out.monitor");
     ASSERT_TRUE(recorder.ok());
     recorder.read(0.05);
     engine.play(0);
