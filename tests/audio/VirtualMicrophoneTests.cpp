@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <thread>
@@ -49,6 +50,22 @@ double Amplitude(const std::vector<float>& stereo, double frequency, int rate = 
     }
     const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
     return 2 * std::sqrt(std::max(power, 0.0)) / double(frames);
+}
+
+// The typical amplitude of one frequency: the median over 20 ms windows, so
+// that a dropout on a loaded machine, or the slight speed-up that drains a
+// backlog, does not count as a wrong level.
+double Level(const std::vector<float>& stereo, double frequency)
+{
+    constexpr std::size_t Window = 960;
+    std::vector<double> levels;
+    for (std::size_t first = 0; first + Window <= stereo.size() / 2; first += Window)
+        levels.push_back(Amplitude(std::vector<float>(stereo.begin() + 2 * first, stereo.begin() + 2 * (first + Window)),
+                                   frequency));
+    if (levels.empty())
+        return 0;
+    std::nth_element(levels.begin(), levels.begin() + levels.size() / 2, levels.end());
+    return levels[levels.size() / 2];
 }
 
 // A sine played into a sink for as long as it lives: the user speaking.
@@ -170,8 +187,8 @@ TEST_F(Microphone, CarriesTheKeysAtTheirLevelAndTheUsersVoice)
     const std::vector<float> heard = call.read(0.5);
     ASSERT_FALSE(heard.empty());
     // The key at 0.5 (file) x 0.5 (key) x 0.8 (master); the voice at unity gain.
-    EXPECT_NEAR(Amplitude(heard, KeyHz), 0.2, 0.03);
-    EXPECT_NEAR(Amplitude(heard, VoiceHz), 0.25, 0.03);
+    EXPECT_NEAR(Level(heard, KeyHz), 0.2, 0.03);
+    EXPECT_NEAR(Level(heard, VoiceHz), 0.25, 0.03);
 }
 
 TEST_F(Microphone, EachSwitchMutesOnlyItsOwnListener)
@@ -194,7 +211,7 @@ TEST_F(Microphone, EachSwitchMutesOnlyItsOwnListener)
     std::thread listen([&] { local = speakers.read(0.4); });
     const std::vector<float> remote = call.read(0.4);
     listen.join();
-    EXPECT_GT(Amplitude(remote, KeyHz), 0.2) << "the call hears the key";
+    EXPECT_GT(Level(remote, KeyHz), 0.2) << "the call hears the key";
     EXPECT_LT(Peak(local), 0.001f) << "the speakers are silent";
     engine.stop(2);
 
@@ -205,7 +222,7 @@ TEST_F(Microphone, EachSwitchMutesOnlyItsOwnListener)
     engine.setSoundSwitch(true);
     engine.play(2);
     speakers.read(0.2);
-    EXPECT_GT(Amplitude(speakers.read(0.4), KeyHz), 0.2);
+    EXPECT_GT(Level(speakers.read(0.4), KeyHz), 0.2);
 }
 
 TEST_F(Microphone, GoneWhenTheEngineGoesAndRebuiltAfterTheServerRestarts)
