@@ -192,16 +192,9 @@ void TSeCustomForm::AfterLoad()
     if (!trayIcon_.hIcon && Application->Icon() && !Application->Icon()->Empty())
         trayIcon_.hIcon = Application->Icon()->Handle();
     Shell_NotifyIcon(NIM_MODIFY, &trayIcon_);
+    TSeWindowState fromDefinition = windowState_;
+    windowState_ = kwsNormal;
 
-    if (windowState_ != kwsNormal) {
-        // Applied before the first show (or at once when already shown):
-        // a window moved off screen would be pulled back by the manager.
-        deferredState_ = windowState_;
-        windowState_ = kwsNormal;
-        storeNormalBounds();
-        if (IsWindowVisible(windowHandle()))
-            PostMessage(windowHandle(), SEM_SETWINDOWSTATE, WPARAM(deferredState_), 0);
-    }
     if (form_) {
         TNotifyEvent resize = std::move(form_->OnResize);
         form_->OnResize = nullptr;
@@ -212,6 +205,14 @@ void TSeCustomForm::AfterLoad()
             throw;
         }
         form_->OnResize = std::move(resize);
+    }
+    if (fromDefinition != kwsNormal) {
+        // Applied before the first show (or at once when already shown):
+        // a window moved off screen would be pulled back by the manager.
+        deferredState_ = fromDefinition;
+        storeNormalBounds();
+        if (IsWindowVisible(windowHandle()))
+            PostMessage(windowHandle(), SEM_SETWINDOWSTATE, WPARAM(deferredState_), 0);
     }
     if (OnCreate)
         OnCreate(this);

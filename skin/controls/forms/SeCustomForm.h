@@ -179,6 +179,9 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     // Runs after the hook attached at the end of loading.
     virtual void AfterLoad();
+    // Plays the show animation; called as the window is about to show
+    // with the animation on.
+    virtual void RunShowAnimation();
 
     HWND windowHandle() const;
     bool hostModal() const;

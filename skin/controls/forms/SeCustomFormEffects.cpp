@@ -63,7 +63,11 @@ void TSeCustomForm::showWindowEffects(const WINDOWPOS& wp)
     GetWindowRect(windowHandle(), &window);
     desktopRect_ = RECT{};
     captureDesktopFor(window);
+    if (animation_->Enabled())
+        RunShowAnimation();
 }
+
+void TSeCustomForm::RunShowAnimation() {}
 
 void TSeCustomForm::paintShadowInto(TSeBitmap&) {}
 

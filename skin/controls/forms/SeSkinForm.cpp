@@ -5,6 +5,7 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinObjects.h"
 #include "skin/engine/SeSkinSource.h"
+#include "skin/engine/SeSystemButtons.h"
 
 #include "platform/RectMath.h"
 #include "platform/text/AsciiText.h"
@@ -45,6 +46,11 @@ TSeFrameZone zoneOfKind(TSeKind kind)
     case skSysButton:   return fzSysButton;
     default:            return fzNone;
     }
+}
+
+bool isCaptionButton(const TSeSkinObject* object)
+{
+    return dynamic_cast<const TSeSystemButton*>(object) || dynamic_cast<const TSeSysButtonSkinObject*>(object);
 }
 
 // Draws with the client child hidden, and shows it again on every exit.
@@ -132,6 +138,7 @@ void TSeSkinForm::dropSkin()
     pressedChild_ = nullptr;
     title_ = nullptr;
     client_ = nullptr;
+    appliedState_ = -1;
     copy_.reset();
 }
 
@@ -179,6 +186,8 @@ void TSeSkinForm::AfterLoad()
     TCustomForm* form = Form();
     if (!form)
         return;
+    if (copy_ && windowHandle())
+        copy_->BindControl(windowHandle());
     if (copy_ && !client_)
         form->SetBounds(form->Left(), form->Top(), copy_->Width(), copy_->Height());
     // Every control takes its picture from the new frame.
@@ -229,9 +238,17 @@ void TSeSkinForm::arrange()
     if (!copy_)
         return;
     RECT frame = frameRect();
-    if (copy_->Width() != Width(frame) || copy_->Height() != Height(frame) || copy_->Left() != 0 ||
-        copy_->Top() != 0)
+    bool sized = copy_->Width() != Width(frame) || copy_->Height() != Height(frame) || copy_->Left() != 0 ||
+                 copy_->Top() != 0;
+    if (sized)
         copy_->ArrangeIn(frame);
+    // Caption buttons show and hide by state: the layout follows.
+    int code = stateCodeOf(WindowState());
+    if (code != appliedState_) {
+        appliedState_ = code;
+        copy_->ApplyState(std::uint8_t(code));
+        copy_->AlignObjects();
+    }
 }
 
 RECT TSeSkinForm::GetClientBounds()
@@ -305,10 +322,15 @@ TSeSkinObject* TSeSkinForm::childAt(POINT p) const
 {
     if (!copy_)
         return nullptr;
-    TSeSkinObject* object = ObjectAtPoint(copy_.get(), p);
-    if (object == copy_.get() || (object && !object->Visible()))
+    TSeSkinObject* deepest = ObjectAtPoint(copy_.get(), p);
+    if (deepest == copy_.get() || (deepest && !deepest->Visible()))
         return nullptr;
-    return object;
+    // A caption button takes the pointer for the parts drawn on it.
+    for (TSeSkinObject* object = deepest; object && object != copy_.get();
+         object = dynamic_cast<TSeSkinObject*>(object->Owner()))
+        if (isCaptionButton(object))
+            return object;
+    return deepest;
 }
 
 TSeFrameZone TSeSkinForm::HitTestZone(POINT p)
@@ -318,8 +340,18 @@ TSeFrameZone TSeSkinForm::HitTestZone(POINT p)
     arrange();
     if (p.x < 0 || p.y < 0 || p.x >= FrameSize().cx || p.y >= FrameSize().cy)
         return fzNone;
-    TSeSkinObject* object = ObjectAtPoint(copy_.get(), p);
-    return object ? zoneOfKind(object->Kind()) : fzNone;
+    // A part without a kind of its own (a caption's end piece) takes the
+    // zone of the nearest ancestor that has one.
+    for (TSeSkinObject* object = ObjectAtPoint(copy_.get(), p); object && object != copy_.get();
+         object = dynamic_cast<TSeSkinObject*>(object->Owner())) {
+        if (isCaptionButton(object))
+            return fzSysButton;
+        if (TSeFrameZone zone = zoneOfKind(object->Kind()); zone != fzNone)
+            return zone;
+        if (object->Kind() == skClient)
+            return fzNone;
+    }
+    return fzNone;
 }
 
 // ---- Painting ----------------------------------------------------------------------------------
@@ -332,7 +364,6 @@ void TSeSkinForm::PaintFrame(TCanvas& canvas)
     }
     arrange();
     copy_->SetActive(FrameActive());
-    copy_->ApplyState(stateCodeOf(WindowState()));
     if (title_)
         title_->SetText(Caption());
     HiddenChild hidden(client_);

@@ -68,4 +68,5 @@ private:
     TSeSkinObject* hoverChild_ = nullptr;
     TSeSkinObject* pressedChild_ = nullptr;
     TTimer* hoverTimer_ = nullptr;
+    int appliedState_ = -1;
 };
