@@ -68,6 +68,8 @@ struct AudioEngine::Impl {
         feed.leadWrite = false; // the tap cannot follow a lead write; the short queue keeps it quick
         feed.strictDevice = true;
         feed.keepRate = true;
+        // The mix sink is ours alone: have it run at this stream's short latency from the first sound.
+        feed.earlyRequests = false;
         feed.streamName = "Sounds for the microphone";
         if (!microphoneFeed.open(feed, VirtualMicrophone::MixSinkName, mixer->sampleRate()))
             return;
@@ -90,8 +92,8 @@ struct AudioEngine::Impl {
     }
 
     // The mix waiting for the microphone's stream: drained towards 10 ms, skipped beyond 200 ms (at 48 kHz).
-    static constexpr int FeedTargetFrames = 480;
-    static constexpr int FeedLimitFrames = 9600;
+    static constexpr int FeedTargetFrames = 96;
+    static constexpr int FeedLimitFrames = 2400;
 
     void post(MixerCommandKind kind, int key, float value = 0, std::uint32_t serial = 0)
     {

@@ -260,6 +260,8 @@ struct VirtualMicrophone::Impl {
             const auto index = server.loadModule(
                 "module-loopback", "source=" + source + " sink=" + MixSinkName + " latency_msec=" +
                                        std::to_string(std::max(1, opts.loopbackMilliseconds)) +
+                                       // Under load the loopback raises its delay; a talker must stay in step.
+                                       " max_latency_msec=" + std::to_string(std::max(30, opts.loopbackMilliseconds)) +
                                        " source_dont_move=true sink_dont_move=true sink_input_properties='media.name=\"" +
                                        SourceDescription + " input\" " + MarkText(Role::Voice) + "'");
             if (index == PulseConnection::NoIndex) {
