@@ -53,6 +53,15 @@ bool isCaptionButton(const TSeSkinObject* object)
     return dynamic_cast<const TSeSystemButton*>(object) || dynamic_cast<const TSeSysButtonSkinObject*>(object);
 }
 
+TSeAction captionButtonAction(const TSeSkinObject* object)
+{
+    if (auto* button = dynamic_cast<const TSeSystemButton*>(object))
+        return button->Action();
+    if (auto* button = dynamic_cast<const TSeSysButtonSkinObject*>(object))
+        return button->Action();
+    return sbaNone;
+}
+
 // Draws with the client child hidden, and shows it again on every exit.
 class HiddenChild {
 public:
@@ -420,10 +429,15 @@ void TSeSkinForm::FrameMouseDown(TMouseButton button, TShiftState shift, int x, 
     if (!child)
         return;
     pressedChild_ = child;
-    if (shift.Contains(ssDouble))
-        child->DblClick(button);
-    else
+    if (!shift.Contains(ssDouble)) {
         child->MouseDown(button);
+        return;
+    }
+    // The second press of a quick double click still presses a caption
+    // button; only the system-menu button has a meaning for the double click.
+    if (isCaptionButton(child) && captionButtonAction(child) != sbaSysMenu)
+        child->MouseDown(button);
+    child->DblClick(button);
 }
 
 void TSeSkinForm::FrameMouseMove(TShiftState shift, int x, int y)
