@@ -79,6 +79,14 @@ bool UsableName(const std::string& name)
     return !name.empty() && name.find_first_of(" \t\n'\"\\=") == std::string::npos;
 }
 
+// Whether a source may be mixed into the microphone: never our own devices,
+// nor the monitor of the speakers (the call would hear every sound twice).
+bool Mixable(const PulseSource& source, const std::string& speakers)
+{
+    return source.name != VirtualMicrophone::SourceName && source.monitorOf != VirtualMicrophone::MixSinkName &&
+           !(source.monitor && source.monitorOf == speakers) && UsableName(source.name);
+}
+
 std::string ArgumentValue(const std::string& argument, const std::string& key)
 {
     const std::string prefix = key + "=";
@@ -171,10 +179,7 @@ struct VirtualMicrophone::Impl {
     {
         const auto sources = server.sources();
         const std::string speakers = server.defaultSink();
-        auto usable = [&](const PulseSource& source) {
-            return source.name != SourceName && source.monitorOf != MixSinkName &&
-                   !(source.monitor && source.monitorOf == speakers) && UsableName(source.name);
-        };
+        auto usable = [&](const PulseSource& source) { return Mixable(source, speakers); };
         auto find = [&](const std::string& name) -> const PulseSource* {
             for (const PulseSource& source : sources)
                 if (source.name == name)
@@ -348,6 +353,25 @@ MicrophoneStatus VirtualMicrophone::status() const
 }
 
 unsigned VirtualMicrophone::statusGeneration() const { return impl_->generation.load(std::memory_order_acquire); }
+
+std::vector<std::pair<std::string, std::string>> VirtualMicrophone::Microphones(const std::string& server)
+{
+    PulseConnection connection;
+    if (!connection.connect(server, ClientName, ConnectTimeoutMs))
+        return {};
+    const std::string speakers = connection.defaultSink();
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const PulseSource& source : connection.sources())
+        if (Mixable(source, speakers))
+            found.emplace_back(source.name, source.description);
+    return found;
+}
+
+bool VirtualMicrophone::ServerAnswers(const std::string& server)
+{
+    PulseConnection connection;
+    return connection.connect(server, ClientName, ConnectTimeoutMs);
+}
 
 int VirtualMicrophone::RemoveLeftovers(const std::string& server)
 {

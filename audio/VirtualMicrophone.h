@@ -15,6 +15,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace audio {
 
@@ -59,6 +61,11 @@ public:
     // nothing else; returns how many modules went. Safe while another run of
     // ours is alive: its devices stay.
     static int RemoveLeftovers(const std::string& server);
+    // The real microphones the server offers, as name and description: what
+    // may be mixed in (not our own devices, nor the speakers' monitor).
+    static std::vector<std::pair<std::string, std::string>> Microphones(const std::string& server);
+    // Whether a sound server answers at `server` (empty: the usual lookup).
+    static bool ServerAnswers(const std::string& server);
 
 private:
     struct Impl;

@@ -61,6 +61,38 @@ void TPlayerControl::SetOutputDevice(const std::string& name)
         engine_->setOutputDevice(name);
 }
 
+bool TPlayerControl::SetSoundsToMicrophone(bool on, const std::string& source)
+{
+    microphoneOn_ = on;
+    microphoneSource_ = source;
+    microphoneFailure_.clear();
+    if (!engine_ || !engineStarted_)
+        return true; // made when the engine starts
+    return applyMicrophone();
+}
+
+bool TPlayerControl::applyMicrophone()
+{
+    audio::MicrophoneOptions options;
+    options.server = engineOptions_.server.server;
+    options.source = microphoneSource_;
+    const bool made = engine_->setMicrophone(microphoneOn_, options);
+    microphoneFailure_ = made ? std::string() : engine_->microphoneStatus().message;
+    return made;
+}
+
+std::string TPlayerControl::MicrophoneMessage() const
+{
+    if (!microphoneFailure_.empty() || !engine_)
+        return microphoneFailure_;
+    return engine_->microphoneStatus().message;
+}
+
+bool TPlayerControl::SoundServerPresent() const
+{
+    return audio::VirtualMicrophone::ServerAnswers(engineOptions_.server.server);
+}
+
 void TPlayerControl::Play()
 {
     // The start-up movie and anything else that is no player interface start nothing.
@@ -88,6 +120,8 @@ void TPlayerControl::startRuntime()
     if (!engineStarted_) {
         engine_->start(engineOptions_); // false: no device, the engine runs silent and the panel says so
         engineStarted_ = true;
+        if (microphoneOn_)
+            applyMicrophone();
     }
     runtime_.reset();
     failure_.clear();

@@ -58,6 +58,18 @@ public:
     const std::string& OutputDevice() const { return engineOptions_.device; }
     audio::AudioEngine* AudioEngine() const { return engine_; }
 
+    // Sounds to microphone: while on, the input device "Clatterbox microphone"
+    // carries every sound and the user's real microphone (`source`, empty: the
+    // sound server's default). Takes effect at once when the engine runs, else
+    // when it starts. False, with MicrophoneMessage() saying why, when the
+    // device could not be made; local playing goes on either way.
+    bool SetSoundsToMicrophone(bool on, const std::string& source = "");
+    bool SoundsToMicrophone() const { return microphoneOn_; }
+    // A lasting problem of the microphone, for the user; empty when all is well.
+    std::string MicrophoneMessage() const;
+    // Whether a sound server answers, so that the microphone can be offered.
+    bool SoundServerPresent() const;
+
     // The running interface, null before Play or when the file failed.
     const player::PlayerRuntime* Runtime() const { return runtime_.get(); }
     // Why the last interface could not be started, empty when it runs.
@@ -78,6 +90,7 @@ private:
     void startRuntime();
     void watchEngine();
     void refresh();
+    bool applyMicrophone();
 
     std::string movie_;
     bool loop_ = true;
@@ -91,4 +104,7 @@ private:
     std::unique_ptr<player::KeyPanelPainter> painter_;
     std::shared_ptr<EventTarget> eventTarget_;
     std::string failure_;
+    bool microphoneOn_ = false;
+    std::string microphoneSource_;
+    std::string microphoneFailure_;
 };

@@ -296,6 +296,18 @@ TEST_F(Microphone, ARunKilledOutrightLeavesNothingAfterTheNextStartAndOthersModu
     EXPECT_NE(sinks->find("someone_elses"), std::string::npos) << "another program's module stays";
 }
 
+TEST_F(Microphone, OffersTheRealMicrophonesButNotItsOwnDevicesNorTheSpeakers)
+{
+    VirtualMicrophone microphone;
+    ASSERT_TRUE(microphone.start(microphoneOptions()));
+    std::vector<std::string> names;
+    for (const auto& [name, description] : VirtualMicrophone::Microphones(server.address()))
+        names.push_back(name);
+    EXPECT_EQ(names, std::vector<std::string>{"voice.monitor"});
+    EXPECT_TRUE(VirtualMicrophone::ServerAnswers(server.address()));
+    EXPECT_FALSE(VirtualMicrophone::ServerAnswers("unix:/nonexistent/brio/native"));
+}
+
 TEST(MicrophoneAbsent, WithoutAServerItSaysSoAndPlayingGoesOn)
 {
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -314,6 +314,33 @@ TEST_F(PlayerControl, TheOutputDeviceComesFromTheSettingsAndReachesTheEngine)
     EXPECT_NE(text.find("mic=1"), std::string::npos) << "other keys of the section stay";
 }
 
+TEST_F(PlayerControl, TheMicrophoneWishWaitsForTheEngineAndAFailureSaysWhy)
+{
+    const std::string settings = FixtureFolder() + "/settings-microphone.ini";
+    std::filesystem::remove(settings);
+    EXPECT_EQ(player::ReadMicrophoneSource(settings), "");
+    player::WriteOutputDevice(settings, "speakers");
+    player::WriteMicrophoneSource(settings, "usb-mic");
+    EXPECT_EQ(player::ReadMicrophoneSource(settings), "usb-mic");
+    EXPECT_EQ(player::ReadOutputDevice(settings), "speakers") << "the keys live side by side";
+
+    TPlayerControl* late = new TPlayerControl(form);
+    late->SetParent(form);
+    audio::EngineOptions options = PulledOptions();
+    options.server.server = "unix:/nonexistent/brio/native";
+    late->SetEngineOptions(options);
+    EXPECT_TRUE(late->SetSoundsToMicrophone(true)) << "nothing is tried before the engine runs";
+    EXPECT_TRUE(late->SoundsToMicrophone());
+    EXPECT_FALSE(late->SoundServerPresent());
+    late->SetMovie(PlugInFolder + "default.bpi");
+    late->Play();
+    EXPECT_NE(late->MicrophoneMessage().find("No sound server"), std::string::npos) << late->MicrophoneMessage();
+    EXPECT_TRUE(late->SoundsToMicrophone()) << "the user's wish stays as set";
+    EXPECT_FALSE(late->SetSoundsToMicrophone(true));
+    EXPECT_TRUE(late->SetSoundsToMicrophone(false));
+    EXPECT_EQ(late->MicrophoneMessage(), "");
+}
+
 TEST(PlayerStatus, ALastingOutputProblemIsShownInTheStatusLine)
 {
     if (!PrivateSoundServer::Installed())
