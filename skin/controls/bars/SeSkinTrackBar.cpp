@@ -1,0 +1,139 @@
+#include "skin/controls/bars/SeSkinTrackBar.h"
+
+#include "skin/engine/SeSkinTypes.h"
+
+TSeSkinTrackBar::TSeSkinTrackBar(TComponent* owner) : TSeCustomTrackBar(owner), binding_(*this, "TrackBar")
+{
+    SetTransparent(true);
+}
+
+TSeSkinTrackBar::~TSeSkinTrackBar() = default;
+
+void TSeSkinTrackBar::SetSkinEngine(TSeSkinEngine* engine)
+{
+    binding_.setEngine(engine);
+    Invalidate();
+}
+
+void TSeSkinTrackBar::SetSkinObject(const std::string& name)
+{
+    if (binding_.setObjectName(name))
+        Invalidate();
+}
+
+void TSeSkinTrackBar::Notification(TComponent* component, TOperation operation)
+{
+    TSeCustomTrackBar::Notification(component, operation);
+    if (operation == opRemove && binding_.engineRemoved(component))
+        Invalidate();
+}
+
+void TSeSkinTrackBar::WndProc(TMessage& m)
+{
+    if (binding_.handle(m) != brio::SeSkinBinding::Outcome::none) {
+        Invalidate();
+        return;
+    }
+    TSeCustomTrackBar::WndProc(m);
+}
+
+TSeSkinObject* TSeSkinTrackBar::thumbSizer() const
+{
+    if (!binding_.usable())
+        return nullptr;
+    return horizontal() ? binding_.firstChild({"ThumbHorz", "Thumb"}) : binding_.firstChild({"ThumbVert", "Thumb"});
+}
+
+TSeSkinObject* TSeSkinTrackBar::frame() const
+{
+    if (!binding_.usable())
+        return nullptr;
+    return horizontal() ? binding_.firstChild({"FrameHorz", "Frame"}) : binding_.firstChild({"FrameVert", "Frame"});
+}
+
+int TSeSkinTrackBar::GetThumbLength() const
+{
+    const TSeSkinObject* thumb = thumbSizer();
+    if (!thumb)
+        return TSeCustomTrackBar::GetThumbLength();
+    return horizontal() ? thumb->Width() : thumb->Height();
+}
+
+int TSeSkinTrackBar::GetThumbThickness() const
+{
+    const TSeSkinObject* thumb = thumbSizer();
+    if (!thumb)
+        return TSeCustomTrackBar::GetThumbThickness();
+    return horizontal() ? thumb->Height() : thumb->Width();
+}
+
+int TSeSkinTrackBar::GetTrackMargin() const
+{
+    const TSeSkinObject* f = frame();
+    if (!f)
+        return TSeCustomTrackBar::GetTrackMargin();
+    return horizontal() ? f->MarginLeft() : f->MarginTop();
+}
+
+int TSeSkinTrackBar::GetTrackOffset() const
+{
+    const TSeSkinObject* f = frame();
+    if (!f)
+        return TSeCustomTrackBar::GetTrackOffset();
+    return horizontal() ? f->MarginTop() : f->MarginLeft();
+}
+
+void TSeSkinTrackBar::PaintTrack(TCanvas& canvas, int trackStart, int trackEnd, int thumbPixel)
+{
+    TSeSkinObject* track = binding_.usable() ? (horizontal() ? binding_.firstChild({"TrackHorz", "Track"})
+                                                             : binding_.firstChild({"TrackVert", "Track"}))
+                                             : nullptr;
+    if (!track) {
+        TSeCustomTrackBar::PaintTrack(canvas, trackStart, trackEnd, thumbPixel);
+        return;
+    }
+    // The channel keeps its own thickness, centred on the thumb.
+    const int thickness = horizontal() ? track->Height() : track->Width();
+    const int across = ThumbCrossStart() + GetThumbThickness() / 2 - thickness / 2;
+    const RECT channel = axisRect(trackStart, trackEnd, across, across + thickness);
+    track->ApplyState(Enabled() ? SeStateNormal : SeStateDisabled);
+    track->ArrangeIn(channel);
+    track->Draw(canvas);
+
+    const RECT interval = highlightRect(channel, thumbPixel);
+    TSeSkinObject* highlight = horizontal() ? binding_.firstChild({"HighlightHorz", "Highlight"})
+                                            : binding_.firstChild({"HighlightVert", "Highlight"});
+    if (highlight && !IsEmpty(interval)) {
+        highlight->ArrangeIn(interval);
+        highlight->Draw(canvas);
+    }
+}
+
+void TSeSkinTrackBar::PaintThumb(TCanvas& canvas, int pixel)
+{
+    TSeSkinObject* thumb = nullptr;
+    if (binding_.usable()) {
+        const char* sided = nullptr;
+        if (TickMarks() == tmBottomRight)
+            sided = horizontal() ? "ThumbHorzBottom" : "ThumbVertRight";
+        else if (TickMarks() == tmTopLeft)
+            sided = horizontal() ? "ThumbHorzTop" : "ThumbVertLeft";
+        if (sided)
+            thumb = binding_.child(sided);
+        if (!thumb)
+            thumb = horizontal() ? binding_.firstChild({"ThumbHorz", "Thumb"})
+                                 : binding_.firstChild({"ThumbVert", "Thumb"});
+    }
+    if (!thumb) {
+        TSeCustomTrackBar::PaintThumb(canvas, pixel);
+        return;
+    }
+    const std::uint8_t state = !Enabled() ? SeStateDisabled
+                               : Dragging() ? SeStatePressed
+                               : ThumbHot() ? SeStateHot
+                               : Focused()  ? SeStateFocused
+                                            : SeStateNormal;
+    thumb->ArrangeIn(thumbRect(pixel));
+    thumb->ApplyState(state);
+    thumb->Draw(canvas);
+}
