@@ -28,17 +28,28 @@ public:
     }
 
 protected:
-    virtual void PaintBackground(TCanvas& canvas)
+    // The parent's picture behind `r`.
+    void PaintParentBackground(TCanvas& canvas, const RECT& r)
     {
-        if (transparent_ && !Parent())
+        if (!Parent())
             return;
         canvas.Brush()->SetStyle(bsSolid);
-        canvas.Brush()->SetColor(transparent_ ? Parent()->Color() : Color());
+        canvas.Brush()->SetColor(Parent()->Color());
+        canvas.FillRect(r);
+    }
+    virtual void PaintBackground(TCanvas& canvas)
+    {
+        if (transparent_)
+            return;
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.Brush()->SetColor(Color());
         canvas.FillRect(RECT{0, 0, Width(), Height()});
     }
     virtual void PaintContent(TCanvas&) {}
     void Paint() override
     {
+        if (transparent_)
+            PaintParentBackground(*Canvas(), RECT{0, 0, Width(), Height()});
         PaintBackground(*Canvas());
         PaintContent(*Canvas());
     }

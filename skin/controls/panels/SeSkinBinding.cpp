@@ -1,5 +1,6 @@
 #include "skin/controls/panels/SeSkinBinding.h"
 
+#include "skin/engine/SeBitmapObjects.h"
 #include "skin/engine/SeSkinEngine.h"
 #include "skin/engine/SeSkinSource.h"
 #include "skin/engine/SeSkinTypes.h"
@@ -120,6 +121,14 @@ bool SeSkinBinding::engineRemoved(const TComponent* component)
     engine_ = nullptr;
     copy_.reset();
     return true;
+}
+
+std::optional<bool> maskedFrame(const TSeSkinObject* frame)
+{
+    const auto* bitmap = dynamic_cast<const TSeBitmapObject*>(frame);
+    if (!bitmap)
+        return std::nullopt;
+    return bitmap->Masked() || bitmap->MaskedBorder() || bitmap->MaskedAngles();
 }
 
 } // namespace brio

@@ -9,6 +9,7 @@
 #include "ui/control/ControlMessages.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class TControl;
@@ -59,5 +60,10 @@ private:
     std::string objectName_;
     std::unique_ptr<TSeSkinObject> copy_;
 };
+
+// Whether a control whose "Frame" is `frame` must show its parent through
+// it: for a bitmap frame, whether any of its parts is masked; nothing to say
+// for other frames (or none).
+std::optional<bool> maskedFrame(const TSeSkinObject* frame);
 
 } // namespace brio
