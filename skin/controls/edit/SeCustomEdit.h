@@ -120,6 +120,7 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void BoundsChanged() override;
+    void FrameChanged() override { FontOrFrameChanged(); }
 
     brio::EditTextModel& model() { return model_; }
 

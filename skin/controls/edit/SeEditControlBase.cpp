@@ -22,6 +22,7 @@ void TSeEditControlBase::SetBorderWidth(int value)
     if (value == borderWidth_)
         return;
     borderWidth_ = value;
+    FrameChanged();
     Invalidate();
 }
 
@@ -31,6 +32,7 @@ void TSeEditControlBase::SetBevelWidth(int value)
     if (value == bevelWidth_)
         return;
     bevelWidth_ = value;
+    FrameChanged();
     Invalidate();
 }
 

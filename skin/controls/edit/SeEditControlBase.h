@@ -23,6 +23,8 @@ protected:
     virtual void PaintEdges(TCanvas& canvas);
     virtual void PaintBackground(TCanvas& canvas);
     virtual void PaintContent(TCanvas&) {}
+    // The border or the bevel changed.
+    virtual void FrameChanged() {}
 
 private:
     int borderWidth_ = 0;
