@@ -72,7 +72,7 @@ HGLOBAL blockOf(const void* bytes, std::size_t size)
 
 } // namespace
 
-TSeCustomEdit::TSeCustomEdit(TComponent* owner) : TSeEditControlBase(owner)
+TSeCustomEdit::TSeCustomEdit(TComponent* owner) : TSeCustomControl(owner)
 {
     controlStyle_.Exclude(csSetCaption).Exclude(csAcceptsControls);
     controlStyle_.Include(csCaptureMouse);
@@ -80,8 +80,13 @@ TSeCustomEdit::TSeCustomEdit(TComponent* owner) : TSeEditControlBase(owner)
     SetColor(clWindow);
     SetTabStop(true);
     SetCursor(crIBeam);
-    SetBorderWidth(3);
+    SetPerformance(kspDoubleBuffer);
+    // One lowered line inside a 3-pixel border: the skin's frame has the
+    // same 4-pixel margins.
+    SetBevelInner(kbvNone);
+    SetBevelOuter(kbvLowered);
     SetBevelWidth(1);
+    SetBorderWidth(3);
 }
 
 TSeCustomEdit::~TSeCustomEdit()
@@ -494,7 +499,7 @@ void TSeCustomEdit::FontOrFrameChanged()
 
 void TSeCustomEdit::BoundsChanged()
 {
-    TSeEditControlBase::BoundsChanged();
+    TSeCustomControl::BoundsChanged();
     scrollToCaret();
     placeCaret();
 }
@@ -508,7 +513,7 @@ bool TSeCustomEdit::WantsKey(WORD key) const
 
 void TSeCustomEdit::KeyDown(WORD& key, TShiftState shift)
 {
-    TSeEditControlBase::KeyDown(key, shift);
+    TSeCustomControl::KeyDown(key, shift);
     const bool extend = shift.Contains(ssShift);
     const bool ctrl = shift.Contains(ssCtrl);
     const int caret = model_.caret();
@@ -619,7 +624,7 @@ void TSeCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
         selecting_ = true;
         caretMoved();
     }
-    TSeEditControlBase::MouseDown(button, shift, x, y);
+    TSeCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TSeCustomEdit::MouseMove(TShiftState shift, int x, int y)
@@ -634,14 +639,14 @@ void TSeCustomEdit::MouseMove(TShiftState shift, int x, int y)
             caretMoved();
         }
     }
-    TSeEditControlBase::MouseMove(shift, x, y);
+    TSeCustomControl::MouseMove(shift, x, y);
 }
 
 void TSeCustomEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == mbLeft)
         selecting_ = false;
-    TSeEditControlBase::MouseUp(button, shift, x, y);
+    TSeCustomControl::MouseUp(button, shift, x, y);
 }
 
 void TSeCustomEdit::selectWordAt(int x)
@@ -677,35 +682,35 @@ void TSeCustomEdit::WndProc(TMessage& m)
         m.Result = 1;
         return;
     case WM_LBUTTONDBLCLK:
-        TSeEditControlBase::WndProc(m);
+        TSeCustomControl::WndProc(m);
         selectWordAt(GET_X_LPARAM(m.LParam));
         return;
     case WM_SETFOCUS:
-        TSeEditControlBase::WndProc(m);
+        TSeCustomControl::WndProc(m);
         createCaret();
         if (AutoSelect)
             SelectAll();
         Invalidate();
         return;
     case WM_KILLFOCUS:
-        TSeEditControlBase::WndProc(m);
+        TSeCustomControl::WndProc(m);
         destroyCaret();
         selecting_ = false;
         Invalidate();
         return;
     case CM_FONTCHANGED:
-        TSeEditControlBase::WndProc(m);
+        TSeCustomControl::WndProc(m);
         FontOrFrameChanged();
         return;
     case CM_TEXTCHANGED:
     case CM_ENABLEDCHANGED:
-        TSeEditControlBase::WndProc(m);
+        TSeCustomControl::WndProc(m);
         Invalidate();
         return;
     default:
         break;
     }
-    TSeEditControlBase::WndProc(m);
+    TSeCustomControl::WndProc(m);
 }
 
 // Characters that get past OnKeyPress arrive here.
@@ -715,5 +720,5 @@ void TSeCustomEdit::DefaultHandler(TMessage& m)
         typeUnit(char16_t(m.WParam));
         return;
     }
-    TSeEditControlBase::DefaultHandler(m);
+    TSeCustomControl::DefaultHandler(m);
 }

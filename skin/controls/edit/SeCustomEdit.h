@@ -5,8 +5,8 @@
 // clipboard; offers a context menu; and can hide its text behind password
 // glyphs of several shapes. Positions count UTF-16 units from 0.
 
+#include "skin/controls/base/SeCustomControl.h"
 #include "skin/controls/edit/EditTextModel.h"
-#include "skin/controls/edit/SeEditControlBase.h"
 #include "skin/controls/edit/SeEditTypes.h"
 #include "skin/controls/options/SeWindowOptions.h"
 
@@ -17,7 +17,7 @@
 class TMenuItem;
 class TPopupMenu;
 
-class TSeCustomEdit : public TSeEditControlBase {
+class TSeCustomEdit : public TSeCustomControl {
 public:
     explicit TSeCustomEdit(TComponent* owner);
     ~TSeCustomEdit() override;
@@ -76,6 +76,8 @@ public:
     // ---- Geometry --------------------------------------------------------------------
     // The first character shown at the text area's left edge.
     int FirstVisible() const { return firstVisible_; }
+    // Inside the border and the bevel.
+    using TSeCustomControl::GetClientArea;
     // The area the text is drawn and clipped in, in client coordinates.
     virtual RECT GetTextArea() const;
     // The caret's left edge in client coordinates.
@@ -114,7 +116,12 @@ protected:
     // After a change of font or frame: measurements and the height again.
     void FontOrFrameChanged();
 
-    void PaintContent(TCanvas& canvas) override;
+    // The plain frame: the border in Color, the bevels in themed or
+    // classic edges.
+    void PaintEdges(TCanvas& canvas) override;
+    // The text area in Color.
+    void PaintBackground(TCanvas& canvas) override;
+    void Paint() override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

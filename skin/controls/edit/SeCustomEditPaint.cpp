@@ -8,6 +8,7 @@
 #include "ui/graphics/Pen.h"
 
 #include "platform/Gdi.h"
+#include "platform/UxTheme.h"
 #include "platform/gdi/DcStateSaver.h"
 #include "platform/text/Utf16.h"
 
@@ -66,8 +67,38 @@ void TSeCustomEdit::PaintPasswordGlyph(TCanvas& canvas, const RECT& cell, bool s
     }
 }
 
-void TSeCustomEdit::PaintContent(TCanvas& canvas)
+void TSeCustomEdit::PaintEdges(TCanvas& canvas)
 {
+    const RECT bounds{0, 0, Width(), Height()};
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(Color());
+    canvas.FillRect(bounds);
+    if (BevelWidth() <= 0)
+        return;
+    HTHEME theme = HandleAllocated() ? OpenThemeData(Handle(), "Edit") : nullptr;
+    if (!theme) {
+        DrawBevels(canvas.Handle(), bounds);
+        return;
+    }
+    const int state = !Enabled() ? ETS_DISABLED : HasFocus() ? ETS_FOCUSED : Hot() ? ETS_HOT : ETS_NORMAL;
+    DrawThemeBackground(theme, canvas.Handle(), EP_EDITTEXT, state, &bounds, nullptr);
+    CloseThemeData(theme);
+    // The part's face would hide the border's colour.
+    RECT inner = GetClientArea();
+    InflateRect(&inner, BorderWidth(), BorderWidth());
+    canvas.FillRect(inner);
+}
+
+void TSeCustomEdit::PaintBackground(TCanvas& canvas)
+{
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(Color());
+    canvas.FillRect(GetClientArea());
+}
+
+void TSeCustomEdit::Paint()
+{
+    TCanvas& canvas = *Canvas();
     const RECT area = GetTextArea();
     if (area.right <= area.left || area.bottom <= area.top)
         return;
