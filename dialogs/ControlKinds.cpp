@@ -26,6 +26,11 @@ bool ConfirmYesNo(const std::string& text)
     return ::MessageBox(messageOwner(), text, Application->Title(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+void SetButtonGlyph(ButtonKind* button, TPicture*, const std::string& caption)
+{
+    button->SetCaption(caption);
+}
+
 void StyleGroupBox(GroupBoxKind* box)
 {
     box->SetBevelOuter(bvNone);

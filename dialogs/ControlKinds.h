@@ -15,6 +15,8 @@
 
 #include <string>
 
+class TPicture;
+
 namespace brio {
 
 using ButtonKind = TButton;
@@ -30,6 +32,10 @@ using PopupMenuKind = TPopupMenu;
 void ShowPlainMessage(const std::string& text);
 // A question with Yes and No; true only for Yes.
 bool ConfirmYesNo(const std::string& text);
+
+// Shows a state on a glyph button: the picture once buttons draw glyphs,
+// the short caption until then.
+void SetButtonGlyph(ButtonKind* button, TPicture* glyph, const std::string& caption);
 
 // A group box or panel in the look the program's windows share.
 void StyleGroupBox(GroupBoxKind* box);

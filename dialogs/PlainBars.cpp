@@ -25,6 +25,7 @@ void fill(TCanvas* canvas, const RECT& r, TColor color)
 PlainTrackBar::PlainTrackBar(TComponent* owner) : TCustomControl(owner)
 {
     SetTabStop(true);
+    SetParentColor(true);
     SetBounds(0, 0, 150, 28);
 }
 

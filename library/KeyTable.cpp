@@ -78,9 +78,9 @@ std::string KeyTable::storedSound(int index) const
     return StoredPathOf(soundFile(index));
 }
 
-void KeyTable::fillRows()
+void KeyTable::fillRows(TListView& list)
 {
-    TListItems* items = list_.Items();
+    TListItems* items = list.Items();
     items->BeginUpdate();
     items->Clear();
     for (int n = 0; n < KeyRowCount; ++n) {
@@ -91,7 +91,6 @@ void KeyTable::fillRows()
         item->SubItems()->Add("");
     }
     items->EndUpdate();
-    keptSound_.fill(std::nullopt);
 }
 
 void KeyTable::LoadKeyTable()

@@ -39,7 +39,7 @@ public:
     KeyTable(TListView& list, TPlayerControl& player, KeyTableView& view);
 
     // The twenty rows, each with its own image and two empty sub-items.
-    void fillRows();
+    static void fillRows(TListView& list);
     void LoadKeyTable();
     // A refused write raises EIniFileException.
     void SaveKeyTable();

@@ -26,7 +26,7 @@ protected:
         list->SetParent(host);
         player = new TPlayerControl(host);
         table = std::make_unique<brio::KeyTable>(*list, *player, *this);
-        table->fillRows();
+        brio::KeyTable::fillRows(*list);
         host->Show();
         pump();
     }

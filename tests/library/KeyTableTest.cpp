@@ -43,7 +43,7 @@ protected:
         list->OnItemChecked = [this](TObject*, TListItem*) {
             table->itemChecked((GetKeyState(VK_LBUTTON) & 0x8000) != 0);
         };
-        table->fillRows();
+        brio::KeyTable::fillRows(*list);
         form->Show();
         pump();
     }

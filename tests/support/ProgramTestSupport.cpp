@@ -67,6 +67,10 @@ void ProgramTest::SetUp()
     UiTest::SetUp();
     folder_ = makeTempFolder("brio-app");
     brio::SetAppPaths(folder_ + "brio");
+    // Relative names are taken against the current folder too: make it one
+    // that holds nothing the test did not put there.
+    oldFolder_ = fs::current_path();
+    fs::current_path(folder_);
     brio::Settings = brio::TSettingRec{};
     SetFileDialogHook([this](TOpenDialog&) -> std::optional<std::string> {
         ++dialogsShown;
@@ -86,6 +90,7 @@ void ProgramTest::TearDown()
     SetShellOpenCommand(nullptr);
     SetFileDialogHook(nullptr);
     std::error_code ignored;
+    fs::current_path(oldFolder_, ignored);
     fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(folder_, ignored);
     EXPECT_TRUE(dialogAnswers.empty()) << "answers left for file dialogs that never came";

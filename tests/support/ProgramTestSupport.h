@@ -9,6 +9,7 @@
 #include "player/PlayerControl.h"
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,7 @@ protected:
 
 private:
     std::string folder_;
+    std::filesystem::path oldFolder_;
 };
 
 // An absolute path outside any application folder, for "elsewhere" cases.

@@ -1,0 +1,183 @@
+#pragma once
+// TfrmBrio: the main window. It holds the player (the key panel) on the
+// left, the key list with the selected key's volume on the right, and the
+// bottom bar with the Options menu, the sound switch and the key-panel
+// toggle; it owns every state of a run and stores it when it closes.
+
+#include "dialogs/ControlKinds.h"
+#include "library/KeyTable.h"
+
+#include "ui/forms/Form.h"
+
+#include <functional>
+#include <memory>
+
+class TAction;
+class TActionList;
+class TImage;
+class TImageList;
+class TListItem;
+class TListView;
+class TOpenDialog;
+class TPicture;
+class TPlayerControl;
+class TSaveDialog;
+class TTreeView;
+
+class TfrmBrio : public TForm, private brio::KeyTableView {
+public:
+    static constexpr int DesignedLeft = 97;
+    static constexpr int DesignedTop = 99;
+    static constexpr int DesignedClientWidth = 848;
+    static constexpr int DesignedClientHeight = 561;
+    // The outer width that holds the whole client area with the key panel.
+    static constexpr int FullWidth = 856;
+
+    explicit TfrmBrio(TComponent* owner);
+    ~TfrmBrio() override;
+
+    // Called with the player right after it is made, before anything is
+    // sent to it (tests hand it an audio engine of their own here).
+    static std::function<void(TPlayerControl&)> OnPlayerCreated;
+
+    // ---- Components
+    TImage* soundonImage = nullptr;
+    TImage* soundoffImage = nullptr;
+    brio::PanelKind* SeSkinPanel1 = nullptr;
+    TImage* miconImage = nullptr;
+    TImage* micoffImage = nullptr;
+    brio::GroupBoxKind* pnKey = nullptr;
+    brio::PanelKind* SeSkinSplitter1 = nullptr;
+    TTreeView* sstMain = nullptr;
+    TListView* sslList = nullptr;
+    TPanel* pnVol = nullptr;
+    brio::LabelKind* lbKeyName = nullptr;
+    brio::LabelKind* lbKeyFile = nullptr;
+    brio::TrackBarKind* trVol = nullptr;
+    brio::GroupBoxKind* flashContainer = nullptr;
+    brio::GroupBoxKind* ssbBottom = nullptr;
+    brio::ButtonKind* ssbOptions = nullptr;
+    brio::TrackBarKind* tbVol = nullptr;
+    brio::ButtonKind* btnSound = nullptr;
+    brio::ButtonKind* btnMic = nullptr;
+    brio::ButtonKind* SeSkinButton1 = nullptr;
+
+    TOpenDialog* od = nullptr;
+    TSaveDialog* sd = nullptr;
+    brio::PopupMenuKind* ssMenu = nullptr;
+    brio::PopupMenuKind* ssTreeMenu = nullptr;
+    brio::PopupMenuKind* ssList = nullptr;
+    TActionList* alMain = nullptr;
+    TImageList* ilMain = nullptr;
+    TImageList* ilPlayList = nullptr;
+
+    TAction* actPlay = nullptr;
+    TAction* actPlayLoop = nullptr;
+    TAction* actAppend = nullptr;
+    TAction* actRemove = nullptr;
+    TAction* actSaveAs = nullptr;
+    TAction* actAppendGroup = nullptr;
+    TAction* actModifyGroup = nullptr;
+    TAction* actRemoveGroup = nullptr;
+    TAction* actAbout = nullptr;
+    TAction* actSettings = nullptr;
+    TAction* actExit = nullptr;
+    TAction* actHelp = nullptr;
+    TAction* actStop = nullptr;
+    TAction* actModify = nullptr;
+    TAction* actGetMSE = nullptr;
+    TAction* actGetPlayer = nullptr;
+    TAction* actChangeVol = nullptr;
+
+    TMenuItem* ciPlay = nullptr;
+    TMenuItem* ciStop = nullptr;
+    TMenuItem* ciPlayLoop = nullptr;
+    TMenuItem* ciAppend = nullptr;
+    TMenuItem* ciModify = nullptr;
+    TMenuItem* ciRemove = nullptr;
+    TMenuItem* ciSaveas = nullptr;
+    TMenuItem* ciAppendGroup = nullptr;
+    TMenuItem* ciModifyGroup = nullptr;
+    TMenuItem* ciRemoveGroup = nullptr;
+    TMenuItem* CustomItem9 = nullptr;
+    TMenuItem* CustomItem10 = nullptr;
+
+    // Made by FormCreate inside flashContainer.
+    TPlayerControl* FlashPlayer = nullptr;
+    // The player's window procedure before the right-button hook.
+    TWndMethod OldFlashProc;
+
+    // ---- Handlers
+    void FormCreate(TObject* sender);
+    void FormActivate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    // Whether a player interface file was found and started.
+    bool LoadPlayerInterface();
+    // After the player interface was changed: loads it, hands it the key
+    // table (the splash owned by `owner`), and makes it match what the window shows.
+    void ReloadPlayerInterface(TComponent* owner);
+
+    void actExitExecute(TObject* sender);
+    void actSettingsExecute(TObject* sender);
+    void actAboutExecute(TObject* sender);
+    void actChangeVolExecute(TObject* sender);
+    void actPlayExecute(TObject* sender);
+    void actPlayLoopExecute(TObject* sender);
+    void CustomItem3Click(TObject* sender);
+    void CustomItem7Click(TObject* sender);
+    void CustomItem8Click(TObject* sender);
+    void CustomItem9Click(TObject* sender);
+    void CustomItem10Click(TObject* sender);
+    void sstMainMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void ssTreeMenuPopup(TObject* sender);
+    void sslList1Click(TObject* sender);
+    void sslList1DblClick(TObject* sender);
+    void sslListSelectItem(TObject* sender, TListItem* item, bool selected);
+    void trVolChange(TObject* sender);
+    void ssbOptionsClick(TObject* sender);
+    void tbVolChange(TObject* sender);
+    void btnSoundClick(TObject* sender);
+    void btnMicClick(TObject* sender);
+    void SeSkinButton1Click(TObject* sender);
+    void FlashWndProc(TMessage& message);
+
+    brio::KeyTable& KeyTable() { return *keyTable_; }
+    // Runs the loading splash over the window; the settings dialog passes itself as owner.
+    void RunLoadingSplash(TComponent* owner);
+    // What the Settings entry opens, once there is a settings dialog.
+    std::function<void()> OpenSettings;
+
+private:
+    void buildLayout();
+    void buildBottomBar();
+    void buildKeyPanel();
+    void buildActionsAndMenus();
+    void loadArtwork();
+    void placeFromSettings();
+    void showSoundGlyph();
+    void showMicGlyph();
+    void saveSoundLibrary();
+    void openDocument(const std::string& target);
+
+    // brio::KeyTableView
+    int keyVolumePosition() const override;
+    void setKeyVolumePosition(int value) override;
+    void showKeyDetails(const std::string& caption, const std::string& file) override;
+    std::optional<std::string> chooseSoundFile() override;
+    void showMessage(const std::string& text) override;
+
+    std::unique_ptr<brio::KeyTable> keyTable_;
+    // The key-panel toggle's three piano keys.
+    std::unique_ptr<TPicture> pianoGlyph_;
+    bool splashDone_ = false;
+};
+
+// The one main window while it exists.
+extern TfrmBrio* frmBrio;
+
+namespace brio {
+
+inline constexpr const char* PlayerMissingMessage = "Cannot load plug-in player! Please re-install Brio and retry.";
+inline constexpr const char* SoundEffectsAddress = "https://freesound.org/";
+
+} // namespace brio
