@@ -34,9 +34,9 @@ int RowHeight(const TMenuItem* item)
     return item->IsLine() ? kSeparatorHeight : kItemHeight;
 }
 
-// Draws one of the black-on-white menu marks in `color`, leaving the
-// background as it is (a lit row stays lit around it).
-void PaintMenuMark(HDC dc, RECT r, UINT mark, COLORREF color)
+} // namespace
+
+void brio::paintMenuMark(HDC dc, RECT r, UINT mark, COLORREF color)
 {
     int w = ::Width(r);
     int h = ::Height(r);
@@ -49,8 +49,6 @@ void PaintMenuMark(HDC dc, RECT r, UINT mark, COLORREF color)
     brio::ScopedSelection selectBrush(dc, brush.get());
     BitBlt(dc, r.left, r.top, w, h, mask.dc(), 0, 0, kPaintMaskWithBrush);
 }
-
-} // namespace
 
 bool HasSubmenu(const TMenuItem* item)
 {
@@ -239,11 +237,11 @@ void TMenuPopupWindow::paintItem(HDC dc, TMenuItem* item, RECT row, bool selecte
         images_->Draw(Canvas(), row.left + 3 + (kMarkSize - images_->Width()) / 2,
                       row.top + (kItemHeight - images_->Height()) / 2, item->ImageIndex(), enabled);
     } else if (item->Checked()) {
-        PaintMenuMark(dc, mark, item->RadioItem ? DFCS_MENUBULLET : DFCS_MENUCHECK, textColor);
+        brio::paintMenuMark(dc, mark, item->RadioItem ? DFCS_MENUBULLET : DFCS_MENUCHECK, textColor);
     }
     if (HasSubmenu(item)) {
         RECT arrow{row.right - kGutter + 4, mark.top, row.right - kGutter + 4 + kMarkSize, mark.bottom};
-        PaintMenuMark(dc, arrow, DFCS_MENUARROW, textColor);
+        brio::paintMenuMark(dc, arrow, DFCS_MENUARROW, textColor);
     }
 
     RECT text{row.left + kGutter, row.top, row.right - kGutter, row.bottom};

@@ -57,3 +57,10 @@ private:
 
 // Whether choosing `item` opens a submenu rather than clicking it.
 bool HasSubmenu(const TMenuItem* item);
+
+namespace brio {
+// Draws one of the black-on-white menu marks (DFCS_MENUCHECK, _MENUBULLET,
+// _MENUARROW) in `color`, leaving the background as it is (a lit row stays
+// lit around it). Skinned menus draw their marks with it too.
+void paintMenuMark(HDC dc, RECT r, UINT mark, COLORREF color);
+} // namespace brio
