@@ -32,15 +32,22 @@ RECT MeasureCaption(TCanvas& canvas, const std::string& text, const CaptionForma
     return r;
 }
 
-RECT MeasureCaption(TFont& font, const std::string& text, const CaptionFormat& format, int wrapWidth)
+RECT MeasureOnCanvas(TFont& font, const std::function<RECT(TCanvas&)>& measure)
 {
     MeasuringDc dc(font.Handle());
     TCanvas canvas;
     canvas.SetHandle(dc.get());
     canvas.SetFont(&font);
-    const RECT r = MeasureCaption(canvas, text, format, wrapWidth);
-    canvas.SetHandle(nullptr);
-    return r;
+    struct Release {
+        TCanvas& canvas;
+        ~Release() { canvas.SetHandle(nullptr); }
+    } release{canvas};
+    return measure(canvas);
+}
+
+RECT MeasureCaption(TFont& font, const std::string& text, const CaptionFormat& format, int wrapWidth)
+{
+    return MeasureOnCanvas(font, [&](TCanvas& canvas) { return MeasureCaption(canvas, text, format, wrapWidth); });
 }
 
 void DrawCaption(TCanvas& canvas, const std::string& text, const RECT& r, const CaptionFormat& format, bool embossed)

@@ -7,6 +7,7 @@
 #include "platform/WinTypes.h"
 #include "ui/graphics/Canvas.h"
 
+#include <functional>
 #include <string>
 
 namespace brio {
@@ -21,6 +22,9 @@ struct CaptionFormat {
 RECT MeasureCaption(TCanvas& canvas, const std::string& text, const CaptionFormat& format, int wrapWidth);
 // The same outside painting, in `font`.
 RECT MeasureCaption(TFont& font, const std::string& text, const CaptionFormat& format, int wrapWidth);
+// Runs `measure` on a canvas over a scratch DC that draws nowhere, its font
+// set to `font` first.
+RECT MeasureOnCanvas(TFont& font, const std::function<RECT(TCanvas&)>& measure);
 // Draws the caption centred in `r`.
 void DrawCaption(TCanvas& canvas, const std::string& text, const RECT& r, const CaptionFormat& format, bool embossed);
 

@@ -375,6 +375,14 @@ RECT TSeCustomButton::CaptionBox(TCanvas& canvas)
     return Bounds(area.left + (area.right - area.left - w) / 2, area.top + (area.bottom - area.top - h) / 2, w, h);
 }
 
+RECT TSeCustomButton::CaptionBounds()
+{
+    return brio::MeasureOnCanvas(*Font(), [this](TCanvas& canvas) {
+        SelectCaptionFont(canvas);
+        return CaptionBox(canvas);
+    });
+}
+
 void TSeCustomButton::PaintPlainText(TCanvas& canvas)
 {
     canvas.SetFont(Font());

@@ -55,6 +55,8 @@ public:
     virtual TRect GetContentRect();
     virtual TRect GetTextRect();
     virtual TRect GetGlyphRect();
+    // Where the caption is drawn, measured in the font it is drawn in.
+    RECT CaptionBounds();
 
 protected:
     void Paint() override;
@@ -63,6 +65,8 @@ protected:
     virtual void PaintText(TCanvas& canvas);
     // The plain caption in the control's own font, embossed when disabled.
     void PaintPlainText(TCanvas& canvas);
+    // Sets the canvas font the caption is drawn in.
+    virtual void SelectCaptionFont(TCanvas& canvas) { canvas.SetFont(Font()); }
     // Where the caption's measured box sits, centred in the text rectangle.
     RECT CaptionBox(TCanvas& canvas);
     void MouseEnter() override { Invalidate(); }

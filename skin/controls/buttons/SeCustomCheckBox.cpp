@@ -69,7 +69,7 @@ void TSeCustomCheckBox::Toggle()
     }
 }
 
-void TSeCustomCheckBox::setPressed(bool value)
+void TSeCustomCheckBox::SetPressed(bool value)
 {
     if (value == pressed_)
         return;
@@ -84,7 +84,7 @@ void TSeCustomCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x,
     if (button == mbLeft && Enabled()) {
         if (CanFocus() && !Focused())
             SetFocus();
-        setPressed(true);
+        SetPressed(true);
     }
     TSeCustomControl::MouseDown(button, shift, x, y);
 }
@@ -93,7 +93,7 @@ void TSeCustomCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, i
 {
     const bool release = button == mbLeft && pressed_;
     if (release)
-        setPressed(false);
+        SetPressed(false);
     TSeCustomControl::MouseUp(button, shift, x, y);
     // The far edges count as inside.
     if (release && x >= 0 && x <= Width() && y >= 0 && y <= Height())
@@ -103,14 +103,14 @@ void TSeCustomCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, i
 void TSeCustomCheckBox::KeyDown(WORD& key, TShiftState shift)
 {
     if (key == VK_SPACE && !shift.Contains(ssAlt))
-        setPressed(true);
+        SetPressed(true);
     TSeCustomControl::KeyDown(key, shift);
 }
 
 void TSeCustomCheckBox::KeyUp(WORD& key, TShiftState shift)
 {
     if (key == VK_SPACE && pressed_) {
-        setPressed(false);
+        SetPressed(false);
         key = 0;
         Toggle();
         return;
@@ -135,7 +135,7 @@ void TSeCustomCheckBox::WndProc(TMessage& m)
     case CM_EXIT:
     case CM_CANCELMODE:
     case WM_CANCELMODE:
-        setPressed(false);
+        SetPressed(false);
         break;
     default:
         break;
@@ -165,6 +165,14 @@ RECT TSeCustomCheckBox::CaptionRect(TCanvas& canvas)
     const int left = alignment_ == ktaLeftJustify ? box.cx + spacing_ : 2;
     const int top = (Height() - h) / 2;
     return RECT{left, top, left + w, top + h};
+}
+
+RECT TSeCustomCheckBox::CaptionBounds()
+{
+    return brio::MeasureOnCanvas(*Font(), [this](TCanvas& canvas) {
+        SelectCaptionFont(canvas);
+        return CaptionRect(canvas);
+    });
 }
 
 void TSeCustomCheckBox::SelectCaptionFont(TCanvas& canvas) { canvas.SetFont(Font()); }

@@ -40,6 +40,8 @@ public:
     RECT CheckRect();
     // Where the measured caption is drawn (the area beside the box).
     RECT CaptionRect(TCanvas& canvas);
+    // The same in the font the caption is drawn in.
+    RECT CaptionBounds();
 
 protected:
     virtual SIZE GetCheckSize();
@@ -56,9 +58,9 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void KeyDown(WORD& key, TShiftState shift) override;
     void KeyUp(WORD& key, TShiftState shift) override;
+    void SetPressed(bool value);
 
 private:
-    void setPressed(bool value);
 
     bool allowGrayed_ = false;
     TSeLeftRight alignment_ = ktaLeftJustify;

@@ -70,11 +70,11 @@ void TSeSkinButton::PaintGlyph(TCanvas& canvas)
         TSeCustomButton::PaintGlyph(canvas);
 }
 
-void TSeSkinButton::PaintText(TCanvas& canvas)
+void TSeSkinButton::SelectCaptionFont(TCanvas& canvas)
 {
     TSeSkinObject* object = binding_.Object();
     if (!object || !showCaption_) {
-        PaintPlainText(canvas);
+        TSeCustomButton::SelectCaptionFont(canvas);
         return;
     }
     TSeSkinObject* text = FindObject(object, "Text");
@@ -82,6 +82,15 @@ void TSeSkinButton::PaintText(TCanvas& canvas)
         text = object;
     text->ApplyState(SkinState());
     canvas.SetFont(text->EffectiveFont());
-    const RECT box = CaptionBox(canvas);
-    brio::DrawCaption(canvas, Caption(), box, {WordWrap()}, false);
+}
+
+void TSeSkinButton::PaintText(TCanvas& canvas)
+{
+    if (!binding_.Object() || !showCaption_) {
+        PaintPlainText(canvas);
+        return;
+    }
+    // The skin's font carries the state's colour: no embossing.
+    SelectCaptionFont(canvas);
+    brio::DrawCaption(canvas, Caption(), CaptionBox(canvas), {WordWrap()}, false);
 }

@@ -38,6 +38,7 @@ protected:
     void PaintFace(TCanvas& canvas) override;
     void PaintGlyph(TCanvas& canvas) override;
     void PaintText(TCanvas& canvas) override;
+    void SelectCaptionFont(TCanvas& canvas) override;
 
 private:
     void skinBound();
