@@ -11,6 +11,8 @@
 #include "skin/controls/buttons/SeStockButtons.h"
 #include "skin/engine/SeSkinTypes.h"
 #include "ui/component/Stream.h"
+#include "ui/forms/ActionList.h"
+#include "ui/graphics/ImageList.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Canvas.h"
 #include "ui/stdctrls/Edit.h"
@@ -342,6 +344,38 @@ TEST_F(SkinButtons, BottomLeftColourIsTransparentAlsoOnA24BitGlyph)
     pump();
     ASSERT_TRUE(button->Hot());
     EXPECT_EQ(count(*paint(button), 0xFF0000), 64);
+}
+
+TEST_F(SkinButtons, ActionGivesCaptionClickAndItsImageAsGlyph)
+{
+    auto* images = new TImageList(form);
+    images->SetSize(16, 16);
+    auto square = filledBitmap(16, 16, RGB(255, 255, 255));
+    square->Canvas()->Brush()->SetColor(clRed);
+    square->Canvas()->FillRect(RECT{4, 4, 12, 12});
+    images->AddMasked(square.get(), clWhite);
+    auto* actions = new TActionList(form);
+    actions->SetImages(images);
+    auto* play = new TAction(form);
+    play->SetActionList(actions);
+    play->SetCaption("&Play");
+    play->SetImageIndex(0);
+    int executed = 0;
+    play->OnExecute = [&](TObject*) { ++executed; };
+
+    auto* button = addButton("", 10, 10);
+    button->SetBounds(10, 10, 90, 30);
+    button->SetAction(play);
+    EXPECT_EQ(button->Caption(), "&Play");
+    ASSERT_EQ(button->Glyph()->Width(), 16);
+    // The image's transparent corners become the magenta key and never show.
+    EXPECT_EQ(button->Glyph()->ScanLine(15)[0] & 0xFFFFFF, 0xFF00FFu);
+    const auto shown = paint(button);
+    EXPECT_EQ(count(*shown, 0xFF0000), 64);
+    EXPECT_EQ(count(*shown, 0xFF00FF), 0);
+    click(button);
+    pump();
+    EXPECT_EQ(executed, 1);
 }
 
 TEST_F(SkinButtons, WordWrapOnATinyButtonLeavesNoNegativeBox)

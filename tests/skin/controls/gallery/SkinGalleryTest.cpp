@@ -116,6 +116,19 @@ TEST_P(SkinGalleryTest, EveryControlInEveryStateAndLook)
     }
     EXPECT_GE(compared, 43);
 
+    // The screen shows what PaintTo drew, through each control's own
+    // WM_PAINT (the classic column only differs by the themes being on).
+    form->Repaint();
+    pump();
+    PixelBufferPtr screen = backend().composeScreen();
+    const TPoint origin = form->ClientOrigin();
+    int offScreen = 0;
+    const RECT themedColumns{0, 0, Gallery::column(Look::Themed).right, skingallery::kClientHeight};
+    for (int y = themedColumns.top; y < themedColumns.bottom; ++y)
+        for (int x = themedColumns.left; x < themedColumns.right; ++x)
+            offScreen += (screen->at(origin.x + x, origin.y + y) & 0xFFFFFF) != (picture.at(x, y) & 0xFFFFFF);
+    EXPECT_EQ(offScreen, 0);
+
     // The three looks of a normal button differ.
     std::vector<std::vector<Pixel>> looks;
     for (const Entry& e : gallery.entries())
