@@ -127,7 +127,14 @@ TEST_F(SkinButtons, PressedLookFollowsThePointerAndOnlyAReleaseInsideClicksOnce)
     EXPECT_TRUE(log.events().empty());
     EXPECT_EQ(button->State(), kbsNormal);
 
+    // A quick second press is a second click, not a double click.
+    click(button);
+    click(button);
+    pump();
+    EXPECT_EQ(log.events(), (std::vector<std::string>{"click", "click"}));
+
     // A disabled button neither presses nor clicks.
+    log.clear();
     button->SetEnabled(false);
     backend().mouseMove(inside.x, inside.y);
     backend().mouseDown();
