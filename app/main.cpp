@@ -5,14 +5,24 @@
 #include "app/uMain.h"
 
 #include "platform/backends/sdl/SdlBackend.h"
+#include "platform/desktop/TerminationSignals.h"
 #include "platform/theme/ColorScheme.h"
 #include "ui/forms/Application.h"
 
+#include <atomic>
 #include <cstdio>
 #include <exception>
 
 int main()
 {
+    // First, before any thread starts: Ctrl+C and SIGTERM close the window as
+    // the user would, so that the settings are written and the microphone's
+    // devices are removed.
+    static std::atomic<HWND> mainWindow{nullptr};
+    brio::HandleTerminationSignals([](int) {
+        if (HWND window = mainWindow.load())
+            PostMessage(window, WM_CLOSE, 0, 0);
+    });
     try {
         UseSdlBackend();
     } catch (const std::exception& error) {
@@ -25,6 +35,10 @@ int main()
     Application->Initialize();
     Application->SetTitle("Brio");
     Application->CreateForm(frmBrio);
+    mainWindow = frmBrio->Handle();
     Application->Run();
+    // The forms go before the process does: with them the player closes its
+    // output and removes what it made on the sound server.
+    Application->DestroyComponents();
     return 0;
 }

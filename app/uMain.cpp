@@ -77,6 +77,10 @@ void TfrmBrio::FormCreate(TObject*)
 
     brio::LoadSettings();
     FlashPlayer->SetOutputDevice(player::ReadOutputDevice(brio::SettingsFile()));
+    // Sounds to microphone needs a sound server: the switch shows where one runs,
+    // and the stored wish is made real when the player starts.
+    btnMic->SetVisible(FlashPlayer->SoundServerPresent());
+    FlashPlayer->SetSoundsToMicrophone(brio::Settings.mic, player::ReadMicrophoneSource(brio::SettingsFile()));
     placeFromSettings();
     pnKey->SetVisible(brio::Settings.keypanel);
 
@@ -378,6 +382,9 @@ void TfrmBrio::btnMicClick(TObject*)
 {
     brio::Settings.mic = !brio::Settings.mic;
     showMicGlyph();
+    // The flag stays as the user set it; a microphone that cannot be made says why, once.
+    if (!FlashPlayer->SetSoundsToMicrophone(brio::Settings.mic, player::ReadMicrophoneSource(brio::SettingsFile())))
+        brio::ShowPlainMessage(FlashPlayer->MicrophoneMessage());
 }
 
 void TfrmBrio::showSoundGlyph()
