@@ -3,7 +3,8 @@
 
 #include "skin/controls/edit/SeCustomEditButton.h"
 
-#include "ui/stdctrls/Button.h"
+#include "skin/controls/buttons/SeCustomButton.h"
+#include "skin/controls/edit/SeEditInplaceButton.h"
 
 #include <algorithm>
 
@@ -34,7 +35,9 @@ RECT TSeCustomEditButton::PlaceInplaceControl() const
 
 TControl* TSeCustomEditButton::CreateButton()
 {
-    return new TButton(this);
+    auto* button = new TSeEditInplaceButton<TSeCustomButton>(this);
+    button->SetTabStop(false);
+    return button;
 }
 
 TControl* TSeCustomEditButton::CreateInplaceControl()
@@ -53,13 +56,6 @@ void TSeCustomEditButton::InplaceControlCreated()
 
 void TSeCustomEditButton::ButtonClick()
 {
-    // The press moved the focus to the button; it goes back to the box,
-    // which keeps its selection.
-    if (Focused() || (Button() && dynamic_cast<TWinControl*>(Button()) &&
-                      static_cast<TWinControl*>(Button())->Focused())) {
-        if (CanFocus())
-            SetFocus();
-    }
     if (OnButtonClick)
         OnButtonClick(this);
 }
@@ -74,6 +70,11 @@ void TSeCustomEditButton::ApplyButtonSettings()
     button->SetShowHint(buttonShowHint_);
     if (auto* windowed = dynamic_cast<TWinControl*>(button))
         windowed->SetTabStop(buttonTabStop_);
+    if (auto* skinned = dynamic_cast<TSeCustomControl*>(button)) {
+        skinned->Blending()->SetValue(buttonBlendValue_);
+        skinned->Blending()->SetEnabled(buttonBlend_);
+        skinned->SetTransparent(buttonTransparent_);
+    }
 }
 
 void TSeCustomEditButton::buttonChanged()

@@ -95,3 +95,102 @@ TEST_F(EditWithButton, AutoSizeHeightIsTwiceTheTopInsetAndOneLine)
 }
 
 } // namespace
+
+#include "skin/controls/buttons/SeSkinButton.h"
+#include "skin/controls/edit/SeSkinEditButton.h"
+#include "tests/skin/controls/base/ShippedSkinEngine.h"
+
+#include "ui/graphics/Bitmap.h"
+
+#include <filesystem>
+
+namespace {
+
+class SkinnedEditWithButton : public UiTest {
+protected:
+    TForm* form = nullptr;
+    TSeSkinEngine* engine = nullptr;
+    TSeSkinEditButton* edit = nullptr;
+    int clicks = 0;
+
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        form = makeForm();
+        engine = skintest::MakeShippedSkinEngine(form);
+        if (!engine)
+            GTEST_SKIP() << "this build has no shipped skin";
+        edit = new TSeSkinEditButton(form);
+        edit->SetBounds(10, 10, 200, 21);
+        edit->SetParent(form);
+        edit->SetSkinEngine(engine);
+        edit->OnButtonClick = [this](TObject*) { ++clicks; };
+        form->Show();
+        pump();
+        edit->SetFocus();
+        pump();
+    }
+};
+
+TEST_F(SkinnedEditWithButton, TheButtonIsSkinnedByTheSameEngineAndClicksWithoutTakingTheFocus)
+{
+    ASSERT_TRUE(edit->Skinned());
+    TSeSkinButton* button = edit->SkinButton();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->SkinEngine(), engine);
+    EXPECT_TRUE(button->Skinned());
+
+    edit->SetText("C:/sounds/bell.wav");
+    edit->Select(3, 6);
+    click(button);
+    pump();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->SelText(), "sounds");
+
+    // The engine's removal unbinds both.
+    delete engine;
+    engine = nullptr;
+    EXPECT_FALSE(edit->Skinned());
+    EXPECT_EQ(button->SkinEngine(), nullptr);
+    pump();
+}
+
+TEST_F(SkinnedEditWithButton, GlyphKinds)
+{
+    TBitmap glyph;
+    glyph.SetSize(40, 16); // two cells of 20
+    edit->SetNumGlyphs(2);
+    edit->SetGlyph(&glyph);
+    EXPECT_EQ(edit->ButtonWidth(), 21);
+    edit->SetGlyphKind(gkDefault);
+    EXPECT_EQ(edit->ButtonWidth(), 26);
+    EXPECT_EQ(edit->Button()->Width(), 26);
+    EXPECT_EQ(edit->GetTextArea().right, edit->GetClientArea().right - 26);
+    edit->SetGlyphKind(gkEllipsis);
+    EXPECT_EQ(edit->SkinButton()->Caption(), "...");
+    EXPECT_TRUE(edit->SkinButton()->Glyph()->Empty());
+}
+
+TEST_F(SkinnedEditWithButton, Gallery)
+{
+    edit->SetText("plug-in/default.bpi");
+    edit->SetGlyphKind(gkEllipsis);
+    auto* plain = new TSeCustomEditButton(form);
+    plain->SetBounds(10, 50, 200, 21);
+    plain->SetParent(form);
+    plain->SetButtonCaption("...");
+    plain->SetText("a plain box with a button");
+    auto* left = new TSeSkinEditButton(form);
+    left->SetBounds(10, 90, 200, 21);
+    left->SetParent(form);
+    left->SetSkinEngine(engine);
+    left->SetButtonAlign(baLeft);
+    left->SetGlyphKind(gkEllipsis);
+    left->SetText("button on the left");
+    pump();
+    std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
+    backend().writeWindowPng(form->Handle(), BRIO_TEST_OUTPUT_DIR "/skinedit_button.png");
+}
+
+} // namespace
