@@ -48,6 +48,8 @@ TfrmBrio::~TfrmBrio()
         FlashPlayer->WindowProc = OldFlashProc;
     DestroyComponents();
     keyTable_.reset();
+    if (brio::ProgramSkin() == sseMain)
+        brio::SetProgramSkin(nullptr);
     if (frmBrio == this)
         frmBrio = nullptr;
 }
@@ -402,7 +404,12 @@ void TfrmBrio::showMicGlyph()
 void TfrmBrio::SeSkinButton1Click(TObject*)
 {
     pnKey->SetVisible(!pnKey->Visible());
-    SetWidth(pnKey->Visible() ? FullWidth : FullWidth - pnKey->Width());
+    SetWidth(pnKey->Visible() ? FullWidth() : FullWidth() - pnKey->Width());
+}
+
+int TfrmBrio::FullWidth() const
+{
+    return DesignedClientWidth + (Width() - ClientWidth());
 }
 
 // ---- Right button -----------------------------------------------------------------------------------

@@ -30,8 +30,6 @@ public:
     static constexpr int DesignedTop = 99;
     static constexpr int DesignedClientWidth = 848;
     static constexpr int DesignedClientHeight = 561;
-    // The outer width that holds the whole client area with the key panel.
-    static constexpr int FullWidth = 856;
 
     explicit TfrmBrio(TComponent* owner);
     ~TfrmBrio() override;
@@ -43,11 +41,11 @@ public:
     // ---- Components
     TImage* soundonImage = nullptr;
     TImage* soundoffImage = nullptr;
-    brio::PanelKind* SeSkinPanel1 = nullptr;
+    brio::CaptionPanelKind* SeSkinPanel1 = nullptr;
     TImage* miconImage = nullptr;
     TImage* micoffImage = nullptr;
     brio::GroupBoxKind* pnKey = nullptr;
-    brio::PanelKind* SeSkinSplitter1 = nullptr;
+    brio::SplitterKind* SeSkinSplitter1 = nullptr;
     TTreeView* sstMain = nullptr;
     TListView* sslList = nullptr;
     TPanel* pnVol = nullptr;
@@ -70,6 +68,8 @@ public:
     TActionList* alMain = nullptr;
     TImageList* ilMain = nullptr;
     TImageList* ilPlayList = nullptr;
+    TSeSkinEngine* sseMain = nullptr;
+    TSeSkinForm* SeSkinForm1 = nullptr;
 
     TAction* actPlay = nullptr;
     TAction* actPlayLoop = nullptr;
@@ -142,6 +142,9 @@ public:
     void FlashWndProc(TMessage& message);
 
     brio::KeyTable& KeyTable() { return *keyTable_; }
+    // The outer width that holds the whole designed client area, key panel
+    // included, inside the frame the skin draws.
+    int FullWidth() const;
     // Runs the loading splash over the window; the settings dialog passes itself as owner.
     void RunLoadingSplash(TComponent* owner);
     // What the Settings entry opens, once there is a settings dialog.

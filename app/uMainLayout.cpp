@@ -4,6 +4,9 @@
 #include "app/uMain.h"
 
 #include "player/PlayerControl.h"
+#include "skin/engine/SeSkinEngine.h"
+#include "skin/shipped/ShippedSkin.h"
+#include "ui/component/Stream.h"
 #include "platform/images/NamedBitmaps.h"
 #include "ui/commondlg/FileDialogs.h"
 #include "ui/forms/ActionList.h"
@@ -39,6 +42,7 @@ brio::ButtonKind* makeGlyphButton(TfrmBrio* form, TWinControl* parent, const cha
 {
     auto* button = make<brio::ButtonKind>(form, parent, name, left, 8, 25, 25);
     button->SetTabOrder(tabOrder);
+    brio::BindSkin(button, "Button");
     return button;
 }
 
@@ -98,6 +102,15 @@ void loadPicture(TImage* image, const char* name)
 
 void TfrmBrio::buildLayout()
 {
+    BeginLoading();
+    sseMain = new TSeSkinEngine(this);
+    sseMain->SetName("sseMain");
+    const auto skin = ShippedSkinStream();
+    TStringStream stored(std::string(reinterpret_cast<const char*>(skin.data()), skin.size()));
+    if (!skin.empty())
+        sseMain->ReadSkinStream(stored);
+    brio::SetProgramSkin(sseMain);
+
     SetName("frmBrio");
     SetCaption("Brio");
     SetColor(clBtnFace);
@@ -113,12 +126,14 @@ void TfrmBrio::buildLayout()
     soundonImage = makePicture(this, this, "soundonImage", 72, 192, 33);
     soundoffImage = makePicture(this, this, "soundoffImage", 80, 200, 33);
 
-    SeSkinPanel1 = make<brio::PanelKind>(this, this, "SeSkinPanel1", 0, 0, 848, 519);
+    SeSkinPanel1 = make<brio::CaptionPanelKind>(this, this, "SeSkinPanel1", 0, 0, 848, 519);
     SeSkinPanel1->SetAlign(alClient);
-    SeSkinPanel1->SetCaption("");
-    SeSkinPanel1->SetBevelOuter(bvRaised);
+    SeSkinPanel1->SetCaption("Clatterbox");
+    SeSkinPanel1->SetShowCaption(true);
+    SeSkinPanel1->SetShowBevel(true);
     SeSkinPanel1->SetBevelWidth(1);
     SeSkinPanel1->SetBorderWidth(3);
+    SeSkinPanel1->SetShowButton(false);
     miconImage = makePicture(this, SeSkinPanel1, "miconImage", 352, 296, 105);
     micoffImage = makePicture(this, SeSkinPanel1, "micoffImage", 248, 296, 105);
 
@@ -132,6 +147,11 @@ void TfrmBrio::buildLayout()
     buildBottomBar();
     buildActionsAndMenus();
     loadArtwork();
+    SeSkinForm1 = brio::SkinFrame(this, {kbiClose, kbiMinimize, kbiTray});
+    EndLoading();
+    // The skin's frame decides the outer size that holds the designed client area.
+    SetClientWidth(DesignedClientWidth);
+    SetClientHeight(DesignedClientHeight);
 }
 
 void TfrmBrio::buildKeyPanel()
@@ -141,7 +161,7 @@ void TfrmBrio::buildKeyPanel()
     pnKey->SetAlign(alClient);
     pnKey->SetTabOrder(0);
 
-    SeSkinSplitter1 = make<brio::PanelKind>(this, pnKey, "SeSkinSplitter1", 41, 0, 4, 424);
+    SeSkinSplitter1 = make<brio::SplitterKind>(this, pnKey, "SeSkinSplitter1", 41, 0, 4, 424);
     SeSkinSplitter1->SetAlign(alLeft);
     SeSkinSplitter1->SetBevelOuter(bvNone);
     SeSkinSplitter1->SetCaption("");
@@ -191,7 +211,8 @@ void TfrmBrio::buildKeyPanel()
     lbKeyFile = make<brio::LabelKind>(this, pnVol, "lbKeyFile", 8, 24, 54, 13);
     lbKeyFile->SetCaption("lbKeyName");
     trVol = make<brio::TrackBarKind>(this, pnVol, "trVol", 3, 36, 238, 28);
-    trVol->SetRange(0, 100);
+    trVol->SetMax(100);
+    brio::BindSkin(trVol, "TrackBar");
     trVol->SetTabOrder(0);
     trVol->OnChange = [this](TObject* sender) { trVolChange(sender); };
 }
@@ -205,11 +226,13 @@ void TfrmBrio::buildBottomBar()
 
     ssbOptions = make<brio::ButtonKind>(this, ssbBottom, "ssbOptions", 8, 8, 75, 25);
     ssbOptions->SetCaption("Options");
+    brio::BindSkin(ssbOptions, "Button");
     ssbOptions->SetTabOrder(0);
     ssbOptions->OnClick = [this](TObject* sender) { ssbOptionsClick(sender); };
 
     tbVol = make<brio::TrackBarKind>(this, ssbBottom, "tbVol", 123, 4, 86, 28);
-    tbVol->SetRange(0, 100);
+    tbVol->SetMax(100);
+    brio::BindSkin(tbVol, "TrackBar");
     tbVol->SetVisible(false);
     tbVol->SetTabOrder(1);
     tbVol->OnChange = [this](TObject* sender) { tbVolChange(sender); };

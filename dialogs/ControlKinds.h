@@ -1,13 +1,16 @@
 #pragma once
 // The kinds of control the program's windows are made of, in one place, so
 // that each kind changes in one line when its skinned class is in the tree.
-// Until then each kind is the framework's plain class (or a plain bar of
-// our own), and messages go through the plain message box.
+// Kinds without a skinned class yet are the framework's plain classes, and
+// messages go through the plain message box until the skinned one exists.
 
-#include "dialogs/PlainBars.h"
+#include "skin/controls/bars/SeSkinProgressBar.h"
+#include "skin/controls/bars/SeSkinTrackBar.h"
+#include "skin/controls/buttons/SeSkinButton.h"
+#include "skin/controls/forms/SeSkinForm.h"
+#include "skin/controls/panels/SeSkinPanel.h"
 
 #include "ui/menus/Menu.h"
-#include "ui/stdctrls/Button.h"
 #include "ui/stdctrls/Label.h"
 #include "ui/stdctrls/Panel.h"
 
@@ -16,25 +19,44 @@
 #include <string>
 
 class TPicture;
+class TSeSkinEngine;
 
 namespace brio {
 
-using ButtonKind = TButton;
+using ButtonKind = TSeSkinButton;
+using CaptionPanelKind = TSeSkinPanel;
+using TrackBarKind = TSeSkinTrackBar;
+using ProgressBarKind = TSeSkinProgressBar;
 using LabelKind = TLabel;
-using PanelKind = TPanel;
 // A group box without caption, as the key panel, the player's container and the bottom bar.
 using GroupBoxKind = TPanel;
-using TrackBarKind = PlainTrackBar;
-using ProgressBarKind = PlainProgressBar;
+using SplitterKind = TPanel;
 using PopupMenuKind = TPopupMenu;
+
+// The main window's skin engine, which every window of the program draws
+// from; null before the main window exists.
+TSeSkinEngine* ProgramSkin();
+void SetProgramSkin(TSeSkinEngine* engine);
+
+// The frame of a program window, drawn from the program's skin; `icons`
+// are the frame's buttons. Call inside the form's loading bracket.
+TSeSkinForm* SkinFrame(TCustomForm* form, TSeBorderIcons icons);
+
+// Binds a skinned control to the program's skin, drawing with `object`.
+template <class Control>
+void BindSkin(Control* control, const char* object)
+{
+    control->SetSkinEngine(ProgramSkin());
+    control->SetSkinObject(object);
+}
 
 // Every message the program shows to the user.
 void ShowPlainMessage(const std::string& text);
 // A question with Yes and No; true only for Yes.
 bool ConfirmYesNo(const std::string& text);
 
-// Shows a state on a glyph button: the picture once buttons draw glyphs,
-// the short caption until then.
+// Shows a state on a glyph button: the picture when it holds one, else the
+// short caption.
 void SetButtonGlyph(ButtonKind* button, TPicture* glyph, const std::string& caption);
 
 // A group box or panel in the look the program's windows share.

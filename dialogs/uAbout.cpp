@@ -40,6 +40,7 @@ std::string AboutWebAddress()
 
 TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner)
 {
+    BeginLoading();
     SetName("frmAbout");
     SetCaption("About");
     SetBorderStyle(bsSingle);
@@ -83,10 +84,15 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner)
     SeSkinButton1 = new brio::ButtonKind(this);
     SeSkinButton1->SetParent(this);
     SeSkinButton1->SetBounds(376, 136, 75, 25);
+    SeSkinButton1->SetKind(bkOK);
     SeSkinButton1->SetCaption("OK");
     SeSkinButton1->SetDefault(true);
     SeSkinButton1->SetModalResult(mrOk);
     SeSkinButton1->SetTabOrder(0);
+    brio::BindSkin(SeSkinButton1, "Button");
+
+    SeSkinForm1 = brio::SkinFrame(this, {kbiClose});
+    EndLoading();
 }
 
 void TfrmAbout::Label3Click(TObject*)

@@ -24,6 +24,7 @@ public:
     TLabel* Label5 = nullptr;
     TLabel* Label3 = nullptr;
     brio::ButtonKind* SeSkinButton1 = nullptr;
+    TSeSkinForm* SeSkinForm1 = nullptr;
 };
 
 namespace brio {

@@ -24,6 +24,7 @@ std::string subItem(TListView& keys, int row, int column)
 TfrmLoading::TfrmLoading(TComponent* owner, TListView& keys, TPlayerControl& player)
     : TForm(owner), keys_(keys), player_(player)
 {
+    BeginLoading();
     SetName("frmLoading");
     SetCaption("Loading");
     SetBorderStyle(bsSingle);
@@ -46,11 +47,18 @@ TfrmLoading::TfrmLoading(TComponent* owner, TListView& keys, TPlayerControl& pla
     ssp->SetBounds(16, 48, 425, 16);
     ssp->SetMax(100);
     ssp->SetPosition(0);
+    ssp->SetShowBorder(true);
+    ssp->SetBorderWidth(0);
+    ssp->SetSmooth(false);
+    ssp->SetTransparent(true);
 
     Timer1 = new TTimer(this);
     Timer1->SetInterval(TickMilliseconds);
     Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
+    // No frame buttons: the splash closes itself when it is done.
+    SeSkinForm1 = brio::SkinFrame(this, {});
+    EndLoading();
 }
 
 void TfrmLoading::FormCreate(TObject*)

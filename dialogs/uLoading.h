@@ -25,6 +25,7 @@ public:
     brio::LabelKind* SeSkinLabel1 = nullptr;
     brio::ProgressBarKind* ssp = nullptr;
     TTimer* Timer1 = nullptr;
+    TSeSkinForm* SeSkinForm1 = nullptr;
     // Key rows already handled, 0 to 20.
     int KeyIndex = 0;
 

@@ -108,7 +108,7 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolderShowsTheDesignedWindowAndWritesThreeFi
     TfrmBrio* form = start();
     EXPECT_EQ(form->Left(), TfrmBrio::DesignedLeft);
     EXPECT_EQ(form->Top(), TfrmBrio::DesignedTop);
-    EXPECT_EQ(form->ClientWidth(), TfrmBrio::DesignedClientWidth);
+    EXPECT_EQ(form->ClientWidth(), TfrmBrio::DesignedClientWidth) << form->Width() << " x " << form->Height();
     EXPECT_EQ(form->ClientHeight(), TfrmBrio::DesignedClientHeight);
     EXPECT_TRUE(form->pnKey->Visible());
     EXPECT_EQ(form->sstMain->Items()->Count(), 0);
@@ -382,14 +382,15 @@ TEST_F(MainWindow, TheKeyPanelToggleGivesTheFullOrNarrowWidthAndIsKeptAcrossARun
     form->SetWidth(700);
     form->SeSkinButton1->Click();
     EXPECT_FALSE(form->pnKey->Visible());
-    EXPECT_EQ(form->Width(), TfrmBrio::FullWidth - form->pnKey->Width());
+    EXPECT_EQ(form->Width(), form->FullWidth() - form->pnKey->Width());
     const int narrow = form->Width();
     form = restart(form);
     EXPECT_FALSE(form->pnKey->Visible());
     EXPECT_EQ(form->Width(), narrow);
     form->SeSkinButton1->Click();
     EXPECT_TRUE(form->pnKey->Visible());
-    EXPECT_EQ(form->Width(), TfrmBrio::FullWidth);
+    EXPECT_EQ(form->Width(), form->FullWidth());
+    EXPECT_EQ(form->ClientWidth(), TfrmBrio::DesignedClientWidth);
 }
 
 TEST_F(MainWindow, ReloadingThePlayerMakesItPlayAsShownAndAFailedOneStopsLoops)

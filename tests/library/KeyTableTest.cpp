@@ -6,7 +6,7 @@
 #include "tests/support/ProgramTestSupport.h"
 
 #include "app/uCommon.h"
-#include "dialogs/PlainBars.h"
+#include "skin/controls/bars/SeSkinTrackBar.h"
 #include "ui/commondlg/FileDialogs.h"
 #include "ui/views/ListView.h"
 
@@ -31,10 +31,10 @@ protected:
         list->SetRowSelect(true);
         for (int width : {90, 64, 250})
             list->Columns()->Add()->SetWidth(width);
-        volume = new brio::PlainTrackBar(form);
+        volume = new TSeSkinTrackBar(form);
         volume->SetParent(form);
         volume->SetBounds(0, 410, 238, 28);
-        volume->SetRange(0, 100);
+        volume->SetMax(100);
         player = new TPlayerControl(form);
         table = std::make_unique<KeyTable>(*list, *player, *this);
         volume->OnChange = [this](TObject*) { table->trVolChange(volume->Position()); };
@@ -93,7 +93,7 @@ protected:
 
     TForm* form = nullptr;
     TListView* list = nullptr;
-    brio::PlainTrackBar* volume = nullptr;
+    TSeSkinTrackBar* volume = nullptr;
     TPlayerControl* player = nullptr;
     std::unique_ptr<KeyTable> table;
     std::string shownCaption, shownFile;
