@@ -41,7 +41,8 @@ struct AudioEngine::Impl {
     unsigned seenGeneration = 0;
 
     mutable std::mutex lock; // the key table and the settings below; never taken by the audio thread
-    KeyEntry keys[KeyCount];
+    KeyEntry keys[VoiceCount]; // the twenty keys, then the preview
+    bool previewWaiting = false; // the preview plays as soon as its file is decoded
     int masterPercent = 100;
     bool soundOn = true;
     std::uint32_t lastSerial = 0;
@@ -131,6 +132,10 @@ struct AudioEngine::Impl {
             if (entry.generation != job.generation)
                 return;
             entry.playing = false;
+            if (sound && job.key == PreviewVoice && previewWaiting) {
+                previewWaiting = false;
+                startVoice(PreviewVoice);
+            }
             if (sound) {
                 entry.loaded = Loaded::Ready;
                 entry.state.duration = sound->durationSeconds;
@@ -147,7 +152,7 @@ struct AudioEngine::Impl {
 
     void mixerEvent(const MixerEvent& event)
     {
-        if (!IsValidKey(event.key))
+        if (!IsValidVoice(event.key))
             return;
         AudioEvent out{AudioEventKind::VoiceEnded, event.key, 0};
         {
@@ -181,6 +186,18 @@ struct AudioEngine::Impl {
             return;
         seenGeneration = generation;
         notify({AudioEventKind::DeviceChanged, 0, 0});
+    }
+
+    // Under the lock: a new run of the voice from its start.
+    void startVoice(int voice)
+    {
+        KeyEntry& entry = keys[voice];
+        entry.serial = ++lastSerial;
+        entry.playing = true;
+        entry.state.progress = 0;
+        post(MixerCommandKind::Play, voice, 0, entry.serial);
+        if (served)
+            server.kick();
     }
 
     void requestLoad(int key)
@@ -251,7 +268,7 @@ bool AudioEngine::start(const EngineOptions& options)
         d.status = status;
         d.post(MixerCommandKind::MasterVolume, 0, Gain(d.masterPercent));
         d.post(MixerCommandKind::SoundSwitch, 0, d.soundOn ? 1.0f : 0.0f);
-        for (int key = 0; key < KeyCount; ++key) {
+        for (int key = 0; key < VoiceCount; ++key) {
             KeyEntry& entry = d.keys[key];
             d.post(MixerCommandKind::KeyVolume, key, Gain(entry.state.volume));
             d.post(MixerCommandKind::Loop, key, entry.state.loop ? 1.0f : 0.0f);
@@ -333,12 +350,41 @@ void AudioEngine::play(int key)
         d.post(MixerCommandKind::Stop, key);
         return;
     }
-    entry.serial = ++d.lastSerial;
-    entry.playing = true;
-    entry.state.progress = 0;
-    d.post(MixerCommandKind::Play, key, 0, entry.serial);
-    if (d.served)
-        d.server.kick();
+    d.startVoice(key);
+}
+
+void AudioEngine::preview(const std::string& path, bool loop)
+{
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    KeyEntry& entry = d.keys[PreviewVoice];
+    entry.state.loop = loop;
+    d.post(MixerCommandKind::Loop, PreviewVoice, loop ? 1.0f : 0.0f);
+    if (path.empty())
+        return;
+    if (path == entry.state.path && entry.loaded == Loaded::Ready) {
+        d.startVoice(PreviewVoice);
+        return;
+    }
+    ++entry.generation;
+    entry.state.path = path;
+    entry.state.reason.clear();
+    entry.state.duration = 0;
+    entry.playing = false;
+    entry.loaded = Loaded::Loading;
+    d.previewWaiting = true;
+    d.post(MixerCommandKind::Stop, PreviewVoice);
+    d.requestLoad(PreviewVoice);
+}
+
+void AudioEngine::stopPreview()
+{
+    Impl& d = *impl_;
+    std::lock_guard<std::mutex> guard(d.lock);
+    d.previewWaiting = false;
+    d.keys[PreviewVoice].playing = false;
+    d.keys[PreviewVoice].state.progress = 0;
+    d.post(MixerCommandKind::Stop, PreviewVoice);
 }
 
 void AudioEngine::stop(int key)
@@ -436,9 +482,14 @@ MicrophoneStatus AudioEngine::microphoneStatus() const
     return d.microphone ? d.microphone->status() : MicrophoneStatus{};
 }
 
+KeyState AudioEngine::previewState() const
+{
+    return keyState(PreviewVoice);
+}
+
 KeyState AudioEngine::keyState(int key) const
 {
-    if (!IsValidKey(key))
+    if (!IsValidVoice(key))
         return {};
     const Impl& d = *impl_;
     std::lock_guard<std::mutex> guard(d.lock);

@@ -40,6 +40,13 @@ public:
     void play(int key);
     void stop(int key);
     void stopAll();
+    // The library's preview: a voice of its own beside the twenty keys, at full
+    // key volume, under the master volume and the sound switch. Decodes `path`
+    // (unless it is the sound decoded last) and plays it from the start, once
+    // or looping; a new preview replaces the one playing.
+    void preview(const std::string& path, bool loop);
+    void stopPreview();
+    KeyState previewState() const;
     void setKeyVolume(int key, int percent);
     void setLoop(int key, bool loop);
     void setMasterVolume(int percent);
@@ -55,7 +62,7 @@ public:
     bool setMicrophone(bool on, const MicrophoneOptions& options = {});
     MicrophoneStatus microphoneStatus() const;
 
-    KeyState keyState(int key) const;
+    KeyState keyState(int key) const; // PreviewVoice gives previewState()
     // The output now: device, buffer, underruns, and any lasting problem.
     DeviceStatus deviceStatus() const;
     // The sound server's sink to play on (empty: its default). Kept for the

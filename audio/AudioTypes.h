@@ -8,6 +8,10 @@ namespace audio {
 constexpr int KeyCount = 20;
 
 inline bool IsValidKey(int key) { return key >= 0 && key < KeyCount; }
+// One more voice beside the keys: the library's preview, which belongs to no key.
+constexpr int PreviewVoice = KeyCount;
+constexpr int VoiceCount = KeyCount + 1;
+inline bool IsValidVoice(int voice) { return voice >= 0 && voice < VoiceCount; }
 
 enum class KeyStatus { Empty, Loading, Ready, Playing, Looping, Unplayable };
 

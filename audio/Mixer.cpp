@@ -171,7 +171,7 @@ Mixer::Outcome Mixer::apply(const MixerCommand& command) noexcept
     default:
         break;
     }
-    if (!IsValidKey(command.key))
+    if (!IsValidVoice(command.key))
         return Outcome::Done;
     Voice& voice = voices_[command.key];
     switch (command.kind) {
@@ -266,7 +266,7 @@ void Mixer::reportProgress() noexcept
 {
     for (Voice& voice : voices_) {
         // Room is kept for end reports, which must not be lost.
-        if (!voice.main.active || events_.freeSpace() <= std::size_t(KeyCount) + 1)
+        if (!voice.main.active || events_.freeSpace() <= std::size_t(VoiceCount) + 1)
             continue;
         const long long total = voice.sound->streamed() ? voice.sound->totalFrames : voice.sound->headFrames;
         events_.push({MixerEventKind::Progress, int(&voice - voices_), voice.serial, voice.main.position, total});

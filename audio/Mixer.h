@@ -1,5 +1,5 @@
 #pragma once
-// The mixer runs in the audio callback: one voice per key, per-key and master
+// The mixer runs in the audio callback: one voice per key and the preview, per-key and master
 // gain, the sound switch, loops, and a limiter on the sum. It never locks,
 // allocates, touches a file or throws; commands reach it through a lock-free
 // queue and its events leave through another.
@@ -130,7 +130,7 @@ private:
     int rampFrames_;
     int progressInterval_;
     int framesToProgress_ = 0;
-    Voice voices_[KeyCount];
+    Voice voices_[VoiceCount];
     Ramp master_;
     Ramp switch_; // the sound switch, on this output only
     float masterGain_ = 1.0f;

@@ -107,6 +107,10 @@ void PlayerRuntime::setKeyVolume(int row, int percent) { engine_.setKeyVolume(ro
 
 void PlayerRuntime::setLoop(int row, bool loop) { engine_.setLoop(row, loop); }
 
+void PlayerRuntime::preview(const std::string& path, bool loop) { engine_.preview(path, loop); }
+
+void PlayerRuntime::stopPreview() { engine_.stopPreview(); }
+
 void PlayerRuntime::assign(int row, const std::string& path) { engine_.assign(row, path); }
 
 CapView PlayerRuntime::viewOf(int row) const

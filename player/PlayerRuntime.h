@@ -61,6 +61,8 @@ public:
     void setKeyVolume(int row, int percent) override;
     void setLoop(int row, bool loop) override;
     void assign(int row, const std::string& path) override;
+    void preview(const std::string& path, bool loop) override;
+    void stopPreview() override;
 
 private:
     CapView viewOf(int row) const;

@@ -96,6 +96,16 @@ bool VariableInterpreter::apply(const std::string& name, const std::string& valu
         if (!ParseFlag(value, flag))
             return false;
         commands.setLoop(row, flag);
+    } else if (name == "previewLoop") {
+        if (!ParseFlag(value, flag))
+            return false;
+        previewLoop_ = flag;
+    } else if (name == "previewFn") {
+        if (value.empty())
+            return false;
+        commands.preview(value, previewLoop_);
+    } else if (name == "previewStop") {
+        commands.stopPreview();
     } else if (name == "currentFn") {
         pendingFile_ = value;
         hasPendingFile_ = true;

@@ -16,6 +16,9 @@ public:
     virtual void setKeyVolume(int row, int percent) = 0;
     virtual void setLoop(int row, bool loop) = 0;
     virtual void assign(int row, const std::string& path) = 0;
+    // The library's preview, a voice that belongs to no key.
+    virtual void preview(const std::string& path, bool loop) = 0;
+    virtual void stopPreview() = 0;
 };
 
 class VariableInterpreter {
@@ -28,6 +31,7 @@ public:
 private:
     std::string pendingFile_;
     bool hasPendingFile_ = false;
+    bool previewLoop_ = false; // "previewLoop", for the next "previewFn"
 };
 
 // A whole decimal number with optional surrounding spaces; false otherwise.

@@ -251,10 +251,10 @@ TEST_F(MixerTest, AssignWhilePlayingFadesOutAndRetiresTheOldSound)
     EXPECT_EQ(retired.sound, first);
 }
 
-TEST_F(MixerTest, CommandsForKeysOutOfRangeAreIgnored)
+TEST_F(MixerTest, CommandsForVoicesOutOfRangeAreIgnored)
 {
     auto sound = Constant(1.0f);
-    for (int key : {-1, KeyCount, 1000}) {
+    for (int key : {-1, VoiceCount, 1000}) {
         mixer.post({MixerCommandKind::Assign, key, 0, 0, sound.get()});
         play(key);
         send(MixerCommandKind::KeyVolume, key, 1);

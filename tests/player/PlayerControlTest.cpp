@@ -208,6 +208,33 @@ TEST_F(PlayerControl, PressRestartsALooseKeyAndStopsALoopingOne)
     EXPECT_EQ(status(2), KeyStatus::Ready);
 }
 
+TEST_F(PlayerControl, ThePreviewPlaysLoopsAndStopsBesideTheKeysWhichItLeavesAlone)
+{
+    start();
+    assign(3, tone("key-beside-preview.wav", 440));
+    const std::string sound = tone("library-sound.wav", 660, 0.2);
+    player->SetVariable("previewFn", sound);
+    ASSERT_TRUE(WaitFor([&] { return engine.previewState().status == KeyStatus::Playing; }));
+    std::vector<float> block(2 * 4800);
+    engine.render(block.data(), 4800);
+    EXPECT_NEAR(MeasureFrequency(block, 0, 48000), 660.0, 15.0) << "the preview is heard";
+    EXPECT_EQ(status(3), KeyStatus::Ready) << "no key plays";
+    engine.render(block.data(), 4800);
+    engine.render(block.data(), 4800);
+    EXPECT_TRUE(WaitFor([&] { return engine.previewState().status == KeyStatus::Ready; })) << "played once, it ends";
+
+    player->SetVariable("previewLoop", "true");
+    player->SetVariable("previewFn", sound);
+    for (int i = 0; i < 5; ++i)
+        engine.render(block.data(), 4800); // half a second: past the sound's end
+    EXPECT_EQ(engine.previewState().status, KeyStatus::Looping);
+    press('3');
+    EXPECT_EQ(status(3), KeyStatus::Playing) << "a key plays beside the preview";
+    player->SetVariable("previewStop", "1");
+    EXPECT_EQ(engine.previewState().status, KeyStatus::Ready);
+    EXPECT_EQ(status(3), KeyStatus::Playing);
+}
+
 TEST_F(PlayerControl, KeysWaitWhileAnotherWindowIsActive)
 {
     start();

@@ -29,6 +29,11 @@ public:
     {
         effects.push_back("assign " + std::to_string(row) + " " + path);
     }
+    void preview(const std::string& path, bool loop) override
+    {
+        effects.push_back("preview " + path + (loop ? " looping" : " once"));
+    }
+    void stopPreview() override { effects.push_back("stop preview"); }
 };
 
 class PlayerVariables : public ::testing::Test {
@@ -135,3 +140,18 @@ TEST(PlayerRowNumbers, OnlyTheHostsDecimalFormIsARow)
 }
 
 } // namespace
+
+TEST_F(PlayerVariables, ThePreviewPlaysOnceOrLoopingAsTheFlagBeforeItSays)
+{
+    send({{"previewFn", "/sounds/a.wav"},
+          {"previewLoop", "true"},
+          {"previewFn", "/sounds/b.wav"},
+          {"previewStop", ""},
+          {"previewLoop", "maybe"}, // ignored: the flag stays
+          {"previewFn", "/sounds/c.wav"},
+          {"previewLoop", "false"},
+          {"previewFn", ""}, // no file: nothing to play
+          {"previewFn", "/sounds/d.wav"}});
+    expectEffects({"preview /sounds/a.wav once", "preview /sounds/b.wav looping", "stop preview",
+                   "preview /sounds/c.wav looping", "preview /sounds/d.wav once"});
+}
