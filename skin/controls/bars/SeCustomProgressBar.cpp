@@ -133,8 +133,9 @@ RECT TSeCustomProgressBar::filledRect(const RECT& area) const
     return RECT{area.left, area.bottom - brio::roundHalfEven(f * ::Height(area)), area.right, area.bottom};
 }
 
-void TSeCustomProgressBar::PaintContent(TCanvas& canvas)
+void TSeCustomProgressBar::Paint()
 {
+    TCanvas& canvas = *Canvas();
     PaintBarFrame(canvas);
     PaintBar(canvas);
 }

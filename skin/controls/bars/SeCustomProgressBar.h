@@ -51,7 +51,7 @@ public:
 protected:
     virtual void PaintBar(TCanvas& canvas);
     virtual void PaintBarFrame(TCanvas& canvas);
-    void PaintContent(TCanvas& canvas) override;
+    void Paint() override;
 
     bool horizontal() const { return orientation_ == kboHorizontal; }
     // The filled part of `area` for the current fraction.

@@ -205,8 +205,9 @@ RECT TSeCustomTrackBar::thumbRect(int pixel) const
 
 // ---- Painting -----------------------------------------------------------------------------------
 
-void TSeCustomTrackBar::PaintContent(TCanvas& canvas)
+void TSeCustomTrackBar::Paint()
 {
+    TCanvas& canvas = *Canvas();
     const int margin = GetTrackMargin();
     const int thumbPixel = PixelFromPosition(position_);
     PaintTrack(canvas, margin, axisLength() - margin, thumbPixel);

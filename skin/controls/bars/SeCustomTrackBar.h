@@ -70,7 +70,7 @@ protected:
     virtual void PaintTicks(TCanvas& canvas);
     virtual void Changed();
 
-    void PaintContent(TCanvas& canvas) override;
+    void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -1,7 +1,7 @@
 #pragma once
 // Until the skinned control base lands: the framework's canvas controls
-// with the few hooks the controls here paint through. Replaced by
-// TSeCustomControl and TSeGraphicControl.
+// with the hooks the controls here paint through (PaintBackground, then
+// Paint). Replaced by TSeCustomControl and TSeGraphicControl.
 
 #include "ui/control/GraphicControl.h"
 #include "ui/graphics/Brush.h"
@@ -17,7 +17,7 @@ public:
         transparent_ = value;
         Invalidate();
     }
-    bool MouseInControl() const { return hot_; }
+    bool Hot() const { return hot_; }
     void WndProc(TMessage& m) override
     {
         if (m.Msg == CM_MOUSEENTER)
@@ -45,13 +45,16 @@ protected:
         canvas.Brush()->SetColor(Color());
         canvas.FillRect(RECT{0, 0, Width(), Height()});
     }
-    virtual void PaintContent(TCanvas&) {}
-    void Paint() override
+    void PaintWindow(HDC dc) override
     {
+        TCanvas& canvas = *Canvas();
+        canvas.SetHandle(dc);
+        canvas.SetFont(Font());
         if (transparent_)
-            PaintParentBackground(*Canvas(), RECT{0, 0, Width(), Height()});
-        PaintBackground(*Canvas());
-        PaintContent(*Canvas());
+            PaintParentBackground(canvas, RECT{0, 0, Width(), Height()});
+        PaintBackground(canvas);
+        Paint();
+        canvas.SetHandle(nullptr);
     }
 
 private:
@@ -70,6 +73,24 @@ public:
         transparent_ = value;
         Invalidate();
     }
+    bool Hot() const { return hot_; }
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_MOUSEENTER)
+            hot_ = true;
+        else if (m.Msg == CM_MOUSELEAVE)
+            hot_ = false;
+        if (m.Msg == WM_PAINT && m.WParam) {
+            TCanvas& canvas = *Canvas();
+            canvas.SetHandle(reinterpret_cast<HDC>(m.WParam));
+            canvas.SetFont(Font());
+            PaintBackground(canvas);
+            Paint();
+            canvas.SetHandle(nullptr);
+            return;
+        }
+        TGraphicControl::WndProc(m);
+    }
 
 protected:
     virtual void PaintBackground(TCanvas& canvas)
@@ -80,13 +101,8 @@ protected:
         canvas.Brush()->SetColor(Color());
         canvas.FillRect(RECT{0, 0, Width(), Height()});
     }
-    virtual void PaintContent(TCanvas&) {}
-    void Paint() override
-    {
-        PaintBackground(*Canvas());
-        PaintContent(*Canvas());
-    }
 
 private:
     bool transparent_ = false;
+    bool hot_ = false;
 };
