@@ -68,6 +68,18 @@ COLORREF ControlsTest::pixelAt(TControl* control, int x, int y)
     return c;
 }
 
+std::vector<COLORREF> ControlsTest::windowPixels(TWinControl* window, const RECT& r)
+{
+    HWND hwnd = window->Handle();
+    HDC dc = GetDC(hwnd);
+    std::vector<COLORREF> all;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            all.push_back(GetPixel(dc, x, y));
+    ReleaseDC(hwnd, dc);
+    return all;
+}
+
 std::vector<COLORREF> ControlsTest::pixels(TControl* control)
 {
     std::vector<COLORREF> all;

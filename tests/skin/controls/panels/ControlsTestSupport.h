@@ -48,6 +48,8 @@ protected:
     // The control's pixels as the screen shows them now (after a pump).
     std::vector<COLORREF> pixels(TControl* control);
     COLORREF pixelAt(TControl* control, int x, int y);
+    // The window's own pixels in `r` (client coordinates), row by row.
+    std::vector<COLORREF> windowPixels(TWinControl* window, const RECT& r);
     void savePng(const std::string& fileName);
 
     TForm* form = nullptr;

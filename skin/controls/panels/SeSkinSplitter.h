@@ -1,0 +1,30 @@
+#pragma once
+// TSeSkinSplitter: the splitter drawn whole from the engine's "Splitter"
+// object.
+
+#include "skin/controls/panels/SeCustomSplitter.h"
+#include "skin/controls/panels/SeSkinBinding.h"
+
+class TSeSkinEngine;
+
+class TSeSkinSplitter : public TSeCustomSplitter {
+public:
+    explicit TSeSkinSplitter(TComponent* owner);
+    ~TSeSkinSplitter() override;
+
+    TSeSkinEngine* SkinEngine() const { return binding_.engine(); }
+    void SetSkinEngine(TSeSkinEngine* engine);
+    const std::string& SkinObject() const { return binding_.objectName(); }
+    void SetSkinObject(const std::string& name);
+    std::string Version() const { return "3.2.0"; }
+    bool SkinUsable() const { return binding_.usable(); }
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    brio::SeSkinBinding binding_;
+};
