@@ -69,8 +69,7 @@ bool TApplication::processMessage()
     }
     if (MessageFilter && MessageFilter(msg))
         return true;
-    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || msg.message == WM_LBUTTONDOWN ||
-        msg.message == WM_RBUTTONDOWN || msg.message == WM_MBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN)
+    if (isHintMessage(msg))
         CancelHint();
     TranslateMessage(&msg);
     try {

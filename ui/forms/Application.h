@@ -113,6 +113,8 @@ private:
     bool processMessage();
     void idle();
     void setMouseControl(TControl* control);
+    // Asks the hint window (or a plain one's rule) whether `msg` ends the hint.
+    bool isHintMessage(const MSG& msg) const;
     void startHintTimer(int ms);
     void stopHintTimer();
     static void hintTimerProc(HWND, UINT, UINT_PTR, DWORD);

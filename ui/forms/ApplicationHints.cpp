@@ -29,6 +29,11 @@ void TApplication::SetHint(const std::string& value)
         OnHint(this);
 }
 
+bool TApplication::isHintMessage(const MSG& msg) const
+{
+    return hintWindow_ ? hintWindow_->IsHintMsg(msg) : THintWindow::IsKeyOrButtonDown(msg);
+}
+
 void TApplication::startHintTimer(int ms)
 {
     stopHintTimer();

@@ -82,6 +82,21 @@ void THintWindow::ReleaseHandle()
         ShowWindow(Handle(), SW_HIDE);
 }
 
+bool THintWindow::IsKeyOrButtonDown(const MSG& msg)
+{
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void THintWindow::Paint()
 {
     RECT r = ClientRect();

@@ -18,6 +18,10 @@ public:
     virtual void ActivateHintData(TRect rect, const std::string& hint, void* data);
     // Hides the window.
     virtual void ReleaseHandle();
+    // Whether a message taken from the queue ends the hint: a key going
+    // down or a mouse button pressed, by default.
+    virtual bool IsHintMsg(const MSG& msg) const { return IsKeyOrButtonDown(msg); }
+    static bool IsKeyOrButtonDown(const MSG& msg);
     bool Active() const { return active_; }
 
 protected:
