@@ -1,0 +1,13 @@
+#include "skin/controls/message/SeMessageForm.h"
+
+TSeMessageForm::TSeMessageForm(TComponent* owner) : TForm(owner)
+{
+    SetBorderStyle(bsDialog);
+    SetPosition(poScreenCenter);
+    SetKeyPreview(true);
+}
+
+TControl* TSeMessageForm::Button(TMsgDlgBtn button) const
+{
+    return dynamic_cast<TControl*>(FindComponent(brio::messageButtonInfo(button).name));
+}
