@@ -1,5 +1,6 @@
 #include "skin/controls/message/SeCustomMessage.h"
 
+#include "skin/controls/forms/SeCustomForm.h"
 #include "skin/controls/message/SeMessageForm.h"
 #include "skin/controls/message/SeMessageLayout.h"
 #include "ui/forms/Application.h"
@@ -111,6 +112,11 @@ TSeMessageEdit* TSeCustomMessage::CreateEdit(TComponent* owner)
     return new TSeMessageEdit(owner);
 }
 
+TSeCustomForm* TSeCustomMessage::CreateFormSkin(TComponent* owner)
+{
+    return new TSeCustomForm(owner);
+}
+
 TSeMessageLabel* TSeCustomMessage::CreateLabel(TComponent* owner)
 {
     return new TSeMessageLabel(owner);
@@ -125,6 +131,15 @@ TSeMessageForm* TSeCustomMessage::CreateMessageForm(const std::string& text, TMs
 {
     auto form = std::make_unique<TSeMessageForm>(Application);
     form->BeginLoading();
+    // Attached and loaded when the form's loading ends, with the client
+    // size set below kept.
+    TSeCustomForm* skin = CreateFormSkin(form.get());
+    form->SetFormSkin(skin);
+    skin->Blending()->Assign(options_.Blending());
+    skin->Dragging()->Assign(&dragging_);
+    skin->Shadow()->Assign(options_.Shadow());
+    skin->Animation()->Assign(options_.Animation());
+    skin->SetBorderIcons(borderIcons_);
     const bool rightToLeft = form->BiDiMode() != bdLeftToRight;
 
     const brio::MessageTypeInfo& typeInfo = brio::messageTypeInfo(type);
@@ -140,7 +155,7 @@ TSeMessageForm* TSeCustomMessage::CreateMessageForm(const std::string& text, TMs
     form->SetClientWidth(layout.client.cx);
     form->SetClientHeight(layout.client.cy);
     form->SetPosition(poScreenCenter);
-    form->SetCaption(typeInfo.caption ? typeInfo.caption : Application->Title());
+    skin->SetCaption(typeInfo.caption ? typeInfo.caption : Application->Title());
 
     if (layout.icon) {
         auto* image = new TImage(form.get());
@@ -209,6 +224,7 @@ int TSeCustomMessage::AskDialogAt(const std::string& text, TMsgDlgType type, TMs
             form->SetTop(y);
     }
     Application->ProcessMessages();
+    form->FormSkin()->UpdateFrame();
     return form->ShowModal();
 }
 

@@ -20,6 +20,7 @@
 #include <string>
 
 class TFont;
+class TSeCustomForm;
 class TSeMessageForm;
 
 class TSeCustomMessage : public TComponent {
@@ -70,6 +71,7 @@ protected:
     // makes skinned ones.
     virtual TSeMessageButton* CreateButton(TComponent* owner);
     virtual TSeMessageEdit* CreateEdit(TComponent* owner);
+    virtual TSeCustomForm* CreateFormSkin(TComponent* owner);
     virtual TSeMessageLabel* CreateLabel(TComponent* owner);
     virtual TSeMessageCheckBox* CreateCheckBox(TComponent* owner);
 

@@ -2,7 +2,6 @@
 
 TSeMessageForm::TSeMessageForm(TComponent* owner) : TForm(owner)
 {
-    SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetKeyPreview(true);
 }

@@ -6,6 +6,8 @@
 #include "skin/controls/message/SeMessageTypes.h"
 #include "ui/forms/Form.h"
 
+class TSeCustomForm;
+
 class TSeMessageForm : public TForm {
 public:
     explicit TSeMessageForm(TComponent* owner);
@@ -14,7 +16,11 @@ public:
     void SetHelpContext(int value) { helpContext_ = value; }
     // The button made for `button`, or null when the box has none.
     TControl* Button(TMsgDlgBtn button) const;
+    // The component that draws the frame; the form owns it.
+    TSeCustomForm* FormSkin() const { return formSkin_; }
+    void SetFormSkin(TSeCustomForm* skin) { formSkin_ = skin; }
 
 private:
     int helpContext_ = 0;
+    TSeCustomForm* formSkin_ = nullptr;
 };
