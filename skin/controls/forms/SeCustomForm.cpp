@@ -244,11 +244,19 @@ void TSeCustomForm::HookReinstalled()
 
 // ---- Frame measuring ------------------------------------------------------------------------
 
+TWinControl* TSeCustomForm::host() const
+{
+    if (form_)
+        return form_;
+    return Control();
+}
+
 HWND TSeCustomForm::windowHandle() const
 {
-    if (!form_ || !form_->HandleAllocated())
+    TWinControl* window = host();
+    if (!window || !window->HandleAllocated())
         return nullptr;
-    return form_->Handle();
+    return window->Handle();
 }
 
 bool TSeCustomForm::hostModal() const

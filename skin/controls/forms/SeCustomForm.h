@@ -38,6 +38,7 @@ class TMenuItem;
 class TPopupMenu;
 class TSeBitmap;
 class TSizeConstraints;
+class TWinControl;
 
 namespace brio {
 class ScreenOverlay;
@@ -184,6 +185,9 @@ protected:
     virtual void RunShowAnimation();
 
     HWND windowHandle() const;
+    // The window whose frame this is: the host form, or the windowed
+    // control hooked when the owner is no form (a hint window).
+    TWinControl* host() const;
     bool hostModal() const;
     // Repaints the frame and asks the client to repaint.
     void invalidateAll();

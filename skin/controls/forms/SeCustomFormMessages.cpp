@@ -65,7 +65,7 @@ void TSeCustomForm::HandleMessage(TMessage& m)
     case WM_SYSCOMMAND:        onSysCommand(m); break;
     case WM_THEMECHANGED:      readSystemMetrics(); m.Result = 0; MarkHandled(); break;
     case WM_SETTEXT:           onSetText(m); break;
-    case WM_DESTROY:           clientBeforeRecreate_ = SIZE{form_->ClientWidth(), form_->ClientHeight()}; break;
+    case WM_DESTROY:           clientBeforeRecreate_ = SIZE{host()->ClientWidth(), host()->ClientHeight()}; break;
     case SEM_REFRESHFRAME:     onRefreshFrame(m); break;
     case SEM_MAXIMIZE:         Maximize(); m.Result = 0; MarkHandled(); break;
     case SEM_SETWINDOWSTATE:   onSetWindowState(m); break;
@@ -273,8 +273,8 @@ void TSeCustomForm::onPaint(TMessage& m)
     HWND hwnd = windowHandle();
     PAINTSTRUCT ps{};
     HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(hwnd, &ps);
-    if (dc && form_)
-        form_->PaintControls(dc, nullptr);
+    if (dc && host())
+        host()->PaintControls(dc, nullptr);
     if (!m.WParam)
         EndPaint(hwnd, &ps);
     m.Result = 0;

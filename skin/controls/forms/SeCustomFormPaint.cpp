@@ -157,20 +157,21 @@ void TSeCustomForm::paintClientInto(TCanvas& canvas)
 
 void TSeCustomForm::PaintClient(TCanvas& canvas)
 {
-    if (!form_)
+    TWinControl* window = host();
+    if (!window)
         return;
-    RECT client{0, 0, form_->ClientWidth(), form_->ClientHeight()};
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(form_->Color()));
+    RECT client{0, 0, window->ClientWidth(), window->ClientHeight()};
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(window->Color()));
     FillRect(canvas.Handle(), &client, brush);
     DeleteObject(brush);
 }
 
 void TSeCustomForm::paintClientBackground(HDC dc, const RECT* only)
 {
-    if (!form_ || !dc)
+    if (!host() || !dc)
         return;
     RECT bounds = GetClientBounds();
-    int width = form_->ClientWidth(), height = form_->ClientHeight();
+    int width = host()->ClientWidth(), height = host()->ClientHeight();
     TSeBitmap* animation = animationImage();
     std::unique_ptr<TSeBitmap> temporary;
     TSeBitmap* buffer = animation;
