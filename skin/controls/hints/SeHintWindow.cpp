@@ -1,6 +1,7 @@
 #include "skin/controls/hints/SeHintWindow.h"
 
 #include "skin/controls/hints/SeCustomHint.h"
+#include "skin/controls/hints/SeHintForm.h"
 #include "skin/controls/hints/SeWrappedText.h"
 #include "ui/control/ControlMessages.h"
 #include "ui/forms/Screen.h"
@@ -39,7 +40,7 @@ RECT desktopRect()
 
 } // namespace
 
-TSeHintWindow::TSeHintWindow(TComponent* owner) : THintWindow(owner) {}
+TSeHintWindow::TSeHintWindow(TComponent* owner) : THintWindow(owner), hintForm_(new TSeHintForm(this)) {}
 
 TSeHintWindow::~TSeHintWindow() = default;
 
@@ -85,7 +86,13 @@ void TSeHintWindow::ActivateHint(TRect rect, const std::string& hint)
 {
     activating_ = true;
     rect = brio::placeHintOnDesktop(rect, desktopRect());
-    // Placed top-most and shown, both without activation.
+    TSeCustomHint* component = HintComponent();
+    const TSeWindowOptions none;
+    hintForm_->Reload(component ? component->Options() : none);
+    SetCaption(hint);
+    SetBounds(rect.left, rect.top, ::Width(rect), ::Height(rect));
+    // Placed top-most and shown, both without activation, so that the
+    // frame component's show animation runs.
     THintWindow::ActivateHint(rect, hint);
     activating_ = false;
 }
@@ -112,6 +119,8 @@ void TSeHintWindow::resizeToText()
     SetBounds(Left(), Top(), size.cx + 30, size.cy + 20);
 }
 
+// Only until the frame component has hooked the window; from then on it
+// paints everything.
 void TSeHintWindow::Paint()
 {
     RECT rect = ClientRect();

@@ -8,6 +8,7 @@
 #include "ui/forms/HintWindow.h"
 
 class TSeCustomHint;
+class TSeHintForm;
 
 class TSeHintWindow : public THintWindow {
 public:
@@ -22,6 +23,8 @@ public:
     // The component of the hint being shown while it is alive, else the
     // default hint component; null when there is none (the plain look).
     TSeCustomHint* HintComponent() const;
+    // The frame component that paints the window once it has been shown.
+    TSeHintForm* HintForm() const { return hintForm_; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -31,6 +34,7 @@ protected:
 private:
     void resizeToText();
 
+    TSeHintForm* hintForm_ = nullptr;
     TSeCustomHint* hint_ = nullptr;
     bool activating_ = false;
 };

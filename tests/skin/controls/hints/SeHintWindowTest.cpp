@@ -2,6 +2,7 @@
 // focus, kept on the screen, hidden by keys and clicks, and drawn plain or
 // from the skin's "Hint" object.
 
+#include "skin/controls/hints/SeHintForm.h"
 #include "skin/controls/hints/SeHintWindow.h"
 #include "skin/controls/hints/SeSkinHint.h"
 #include "skin/engine/SeSkinEngine.h"
@@ -164,6 +165,20 @@ TEST_F(HintWindow, ShadowMakesTheHintLargerBySize)
     const TRect shadowed = window.CalcHintRect(1280, "Volume", hint);
     EXPECT_EQ(shadowed.right - plain.right, 7);
     EXPECT_EQ(shadowed.bottom - plain.bottom, 7);
+
+    // Shown, the frame component takes the shadow and leaves the hint the
+    // client without the band.
+    TSeHintWindow* shown = showHintOf(target);
+    ASSERT_NE(shown, nullptr);
+    ASSERT_NE(shown->HintForm(), nullptr);
+    EXPECT_TRUE(shown->HintForm()->Attached());
+    EXPECT_TRUE(shown->HintForm()->Shadow()->Enabled());
+    EXPECT_EQ(shown->Width() - shown->ClientWidth(), 7);
+    EXPECT_EQ(shown->Height() - shown->ClientHeight(), 7);
+    hint->Shadow()->SetEnabled(false);
+    advance(Application->HintHidePause + 10);
+    shown = showHintOf(target);
+    EXPECT_EQ(shown->Width(), shown->ClientWidth()) << "the next hint takes the options as they are then";
 }
 
 // Skin binding and the two looks.
