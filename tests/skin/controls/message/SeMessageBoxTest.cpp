@@ -1,9 +1,14 @@
 // The message box as the user meets it: what it shows, which keys answer
 // it, what it returns, and where it stands.
 
+#include "skin/controls/forms/SeSkinForm.h"
 #include "skin/controls/message/SeCustomMessage.h"
 #include "skin/controls/message/SeMessageForm.h"
 #include "skin/controls/message/SeMessageLayout.h"
+#include "skin/controls/message/SeSkinMessage.h"
+#include "skin/engine/SeSkinEngine.h"
+#include "skin/shipped/ShippedSkin.h"
+#include "ui/component/Stream.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "tests/support/UiTestSupport.h"
 #include "ui/graphics/Font.h"
@@ -197,6 +202,56 @@ TEST_F(MessageBoxTest, GivenCoordinatesPlaceTheBox)
         backend().pressKey(VK_RETURN);
     }});
     EXPECT_EQ(message->AskDialogAt("Here.", mtCustom, {mbOK}, 0, 40, 30), mrOk);
+}
+
+} // namespace
+
+namespace {
+
+class SkinnedMessageBox : public uitest::UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        if (::ShippedSkinStream().empty())
+            GTEST_SKIP() << "this build has no artwork generator, so no shipped skin";
+        mainForm = makeForm("frmBrio");
+        engine = new TSeSkinEngine(mainForm);
+        const auto bytes = ::ShippedSkinStream();
+        TStringStream stream(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        engine->ReadSkinStream(stream);
+        message = new TSeSkinMessage(mainForm);
+        message->SetSkinEngine(engine);
+    }
+
+    TForm* mainForm = nullptr;
+    TSeSkinEngine* engine = nullptr;
+    TSeSkinMessage* message = nullptr;
+};
+
+TEST_F(SkinnedMessageBox, TheFrameComesFromTheSkinUntilTheEngineGoes)
+{
+    script({[&] {
+        auto* form = dynamic_cast<TSeMessageForm*>(Screen->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        auto* skin = dynamic_cast<TSeSkinForm*>(form->FormSkin());
+        ASSERT_NE(skin, nullptr);
+        EXPECT_NE(skin->SkinCopy(), nullptr);
+        EXPECT_EQ(skin->Caption(), "Confirm");
+        backend().writeScreenPng(skintest::OutputPath("message-skinned.png"));
+        backend().pressKey(VK_ESCAPE);
+    }});
+    EXPECT_EQ(message->AskDialog("Remove the sound \"Applause\"?", mtConfirmation, {mbYes, mbNo}), mrNo);
+
+    delete engine;
+    EXPECT_EQ(message->SkinEngine(), nullptr);
+    script({[&] {
+        auto* form = dynamic_cast<TSeMessageForm*>(Screen->ActiveForm());
+        ASSERT_NE(form, nullptr);
+        EXPECT_EQ(static_cast<TSeSkinForm*>(form->FormSkin())->SkinCopy(), nullptr);
+        backend().pressKey(VK_RETURN);
+    }});
+    EXPECT_EQ(message->ShowNotice("Plain again."), mrOk);
 }
 
 } // namespace
