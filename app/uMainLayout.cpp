@@ -10,6 +10,8 @@
 #include "platform/images/NamedBitmaps.h"
 #include "ui/commondlg/FileDialogs.h"
 #include "ui/forms/ActionList.h"
+#include "ui/forms/Application.h"
+#include "ui/graphics/Icon.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Colors.h"
 #include "ui/graphics/Font.h"
@@ -87,6 +89,19 @@ void addStrip(TImageList* list, const char* name)
     TBitmap bitmap;
     bitmap.SetHandle(strip);
     list->AddMasked(&bitmap, clFuchsia);
+}
+
+// The program's icon, for the frame, the task list and the notification area.
+HICON loadIcon(const char* name)
+{
+    HBITMAP colour = LoadBitmap(nullptr, name);
+    if (!colour)
+        return nullptr;
+    ICONINFO info{};
+    info.hbmColor = colour;
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(colour);
+    return icon;
 }
 
 void loadPicture(TImage* image, const char* name)
@@ -343,6 +358,10 @@ void TfrmBrio::buildActionsAndMenus()
 
 void TfrmBrio::loadArtwork()
 {
+    if (HICON icon = loadIcon("BRIO_ICON"))
+        Icon()->SetHandle(icon);
+    if (HICON icon = loadIcon("BRIO_ICON"))
+        Application->Icon()->SetHandle(icon);
     addStrip(ilMain, "BRIO_MAIN_IMAGES");
     addStrip(ilPlayList, "BRIO_KEY_LABELS");
     loadPicture(soundonImage, "BRIO_SOUND_CROSSED");

@@ -14,6 +14,11 @@
 #include "platform/window/Clock.h"
 #include "ui/forms/ActionList.h"
 #include "ui/forms/Screen.h"
+#include "ui/graphics/Icon.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/ImageList.h"
+#include "ui/graphics/Picture.h"
+#include "ui/stdctrls/Image.h"
 #include "ui/views/ListView.h"
 #include "ui/views/TreeView.h"
 
@@ -98,6 +103,18 @@ protected:
         return a;
     }
     std::size_t mark(TfrmBrio* form) const { return form->FlashPlayer->Variables().size(); }
+    // The button shows the picture of `image` as its glyph.
+    static bool shows(TSeSkinButton* button, TImage* image)
+    {
+        TBitmap* glyph = button->Glyph();
+        TBitmap* picture = image->Picture()->Bitmap();
+        if (glyph->Empty() || glyph->Width() != picture->Width() || glyph->Height() != picture->Height())
+            return false;
+        for (int y = 0; y < glyph->Height(); ++y)
+            if (!std::equal(glyph->ScanLine(y), glyph->ScanLine(y) + glyph->Width(), picture->ScanLine(y)))
+                return false;
+        return true;
+    }
 
     audio::AudioEngine engine;
     std::size_t createdVariables = 0;
@@ -122,6 +139,9 @@ TEST_F(MainWindow, FirstRunInAnEmptyFolderShowsTheDesignedWindowAndWritesThreeFi
     EXPECT_EQ(form->FlashPlayer->Runtime(), nullptr);
     EXPECT_EQ(form->FlashPlayer->Width(), 480);
     EXPECT_EQ(form->FlashPlayer->Height(), 240);
+    EXPECT_EQ(form->ilMain->Count(), 6);
+    EXPECT_EQ(form->ilPlayList->Count(), 20);
+    EXPECT_FALSE(form->Icon()->Empty());
     std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
     backend().writeWindowPng(form->Handle(), std::string(BRIO_TEST_OUTPUT_DIR) + "/main-window.png");
 
@@ -166,7 +186,7 @@ TEST_F(MainWindow, StartUpSendsTheSwitchVolumesAndRowZeroThenTheSplashHandsOverT
                          volumes(shown)));
     EXPECT_FALSE(Settings.soundswitch);
     EXPECT_EQ(Settings.volumn, 100);
-    EXPECT_EQ(form->btnSound->Caption(), "Off");
+    EXPECT_TRUE(shows(form->btnSound, form->soundonImage));
 
     // Row 0 stored at the bar's starting position moves nothing.
     delete form;
@@ -198,10 +218,11 @@ TEST_F(MainWindow, EachUserActionSendsItsVariablesInOrder)
 
     std::size_t from = mark(form);
     form->btnSound->Click();
+    EXPECT_TRUE(shows(form->btnSound, form->soundoffImage));
     form->btnSound->Click();
     expectVariables(player, from, {{"playerSoundSwitch", "on"}, {"preSwitch", "on"},
                                    {"playerSoundSwitch", "off"}, {"preSwitch", "off"}});
-    EXPECT_EQ(form->btnSound->Caption(), "Off");
+    EXPECT_TRUE(shows(form->btnSound, form->soundonImage));
 
     from = mark(form);
     form->tbVol->SetPosition(35);
@@ -236,6 +257,7 @@ TEST_F(MainWindow, EachUserActionSendsItsVariablesInOrder)
     form->actPlayLoop->Execute();
     expectVariables(player, from, {});
     EXPECT_TRUE(Settings.mic);
+    EXPECT_TRUE(shows(form->btnMic, form->micoffImage));
 }
 
 TEST_F(MainWindow, TheRightButtonNeverReachesThePlayerAsAPress)
@@ -300,7 +322,7 @@ TEST_F(MainWindow, SwitchAndVolumeStartOffAndFullWhateverWasStored)
     EXPECT_FALSE(Settings.soundswitch);
     EXPECT_EQ(Settings.volumn, 100);
     EXPECT_EQ(form->tbVol->Position(), 100);
-    EXPECT_EQ(form->btnSound->Caption(), "Off");
+    EXPECT_TRUE(shows(form->btnSound, form->soundonImage));
 }
 
 TEST_F(MainWindow, StoredGeometryIsAppliedFieldByFieldAndKeptSane)

@@ -41,6 +41,8 @@ std::unique_ptr<TSeBitmap> DrawPanelsBitmap();
 std::unique_ptr<TSeBitmap> DrawMenuBitmap();
 // The program's named bitmaps: system-menu images and stock button glyphs.
 std::vector<std::unique_ptr<TSeBitmap>> DrawResourceBitmaps();
+// The program's own pictures: menu images, key labels, switch glyphs, icon.
+std::vector<std::unique_ptr<TSeBitmap>> DrawProgramBitmaps();
 // An allocated, named bitmap.
 std::unique_ptr<TSeBitmap> NewBitmap(const char* name, int width, int height);
 
