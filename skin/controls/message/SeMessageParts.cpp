@@ -2,14 +2,20 @@
 
 namespace brio {
 
-void setMessageButtonKind(TSeMessageButton& control, TMsgDlgBtn button, bool)
+void setMessageButtonKind(TSeMessageButton& control, TMsgDlgBtn button, bool showGlyph)
 {
     const MessageButtonInfo& info = messageButtonInfo(button);
+    control.SetKind(info.kind);
     control.SetCaption(info.caption);
     control.SetModalResult(info.result);
+    if (!showGlyph)
+        control.SetGlyph(nullptr);
 }
 
-void setMessageButtonTransparent(TSeMessageButton&) {}
+void setMessageButtonTransparent(TSeMessageButton& control)
+{
+    control.SetTransparent(true);
+}
 
 void setMessageLabelStyle(TSeMessageLabel& label)
 {

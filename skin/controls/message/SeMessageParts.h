@@ -1,18 +1,18 @@
 #pragma once
-// The controls a message form is made of, and the few settings that depend
-// on their class. The framework's plain controls stand here until the
-// skinned ones take their place.
+// The controls a message form is made of, in their plain classes (the
+// skinned message component makes the skinned ones), and how the form sets
+// them up.
 
+#include "skin/controls/buttons/SeCustomButton.h"
+#include "skin/controls/buttons/SeCustomCheckBox.h"
+#include "skin/controls/edit/SeCustomEdit.h"
 #include "skin/controls/message/SeMessageTypes.h"
-#include "ui/stdctrls/ButtonControl.h"
-#include "ui/stdctrls/CheckBox.h"
-#include "ui/stdctrls/Edit.h"
-#include "ui/stdctrls/Label.h"
+#include "skin/controls/panels/SeCustomLabel.h"
 
-using TSeMessageButton = TButtonControl;
-using TSeMessageLabel = TLabel;
-using TSeMessageCheckBox = TCheckBox;
-using TSeMessageEdit = TEdit;
+using TSeMessageButton = TSeCustomButton;
+using TSeMessageLabel = TSeCustomLabel;
+using TSeMessageCheckBox = TSeCustomCheckBox;
+using TSeMessageEdit = TSeCustomEdit;
 
 namespace brio {
 

@@ -19,17 +19,17 @@ const MessageTypeInfo& messageTypeInfo(TMsgDlgType type)
 const MessageButtonInfo& messageButtonInfo(TMsgDlgBtn button)
 {
     static const MessageButtonInfo kButtons[kMessageButtonCount] = {
-        {"Yes", "&Yes", mrYes},
-        {"No", "&No", mrNo},
-        {"OK", "OK", mrOk},
-        {"Cancel", "Cancel", mrCancel},
-        {"Abort", "&Abort", mrAbort},
-        {"Retry", "&Retry", mrRetry},
-        {"Ignore", "&Ignore", mrIgnore},
-        {"All", "&All", mrAll},
-        {"NoToAll", "N&o to All", mrNoToAll},
-        {"YesToAll", "Yes to &All", mrYesToAll},
-        {"Help", "&Help", mrNone},
+        {"Yes", "&Yes", bkYes, mrYes},
+        {"No", "&No", bkNo, mrNo},
+        {"OK", "OK", bkOK, mrOk},
+        {"Cancel", "Cancel", bkCancel, mrCancel},
+        {"Abort", "&Abort", bkAbort, mrAbort},
+        {"Retry", "&Retry", bkRetry, mrRetry},
+        {"Ignore", "&Ignore", bkIgnore, mrIgnore},
+        {"All", "&All", bkAll, mrAll},
+        {"NoToAll", "N&o to All", bkNo, mrNoToAll},
+        {"YesToAll", "Yes to &All", bkYes, mrYesToAll},
+        {"Help", "&Help", bkHelp, mrNone},
     };
     return kButtons[button <= mbHelp ? button : mbOK];
 }

@@ -2,6 +2,8 @@
 // The kinds of message and the buttons a message box can carry, with the
 // caption, icon, name and result each one gives the box.
 
+#include "skin/controls/buttons/SeButtonTypes.h"
+
 #include "platform/Gdi.h"
 #include "ui/component/Set.h"
 #include "ui/component/Types.h"
@@ -25,6 +27,7 @@ struct MessageTypeInfo {
 struct MessageButtonInfo {
     const char* name;
     const char* caption;
+    TBitBtnKind kind;
     TModalResult result;
 };
 

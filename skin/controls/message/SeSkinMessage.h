@@ -20,7 +20,11 @@ public:
     void SetVersion(const std::string&) {}
 
 protected:
+    TSeMessageButton* CreateButton(TComponent* owner) override;
+    TSeMessageEdit* CreateEdit(TComponent* owner) override;
     TSeCustomForm* CreateFormSkin(TComponent* owner) override;
+    TSeMessageLabel* CreateLabel(TComponent* owner) override;
+    TSeMessageCheckBox* CreateCheckBox(TComponent* owner) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
