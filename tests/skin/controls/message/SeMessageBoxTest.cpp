@@ -11,6 +11,7 @@
 #include "ui/component/Stream.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "tests/support/UiTestSupport.h"
+#include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Font.h"
 #include "ui/forms/Screen.h"
 
@@ -139,6 +140,25 @@ TEST_F(MessageBoxTest, OnlyTheChosenButtonIsDefault)
               mrNoToAll);
     EXPECT_EQ(ask({mbYes, mbNoToAll, mbYesToAll}, [&](TSeMessageForm* form) { click(form->Button(mbYesToAll)); }),
               mrYesToAll);
+}
+
+TEST_F(MessageBoxTest, ButtonsCarryTheirStockGlyphUnlessSwitchedOff)
+{
+    ask({mbYes, mbNoToAll}, [&](TSeMessageForm* form) {
+        auto* yes = static_cast<TSeMessageButton*>(form->Button(mbYes));
+        auto* noToAll = static_cast<TSeMessageButton*>(form->Button(mbNoToAll));
+        EXPECT_EQ(yes->Kind(), bkYes);
+        EXPECT_EQ(noToAll->Kind(), bkNo);
+        EXPECT_EQ(noToAll->Caption(), "N&o to All");
+        EXPECT_FALSE(yes->Glyph()->Empty());
+        EXPECT_TRUE(yes->Transparent());
+        backend().pressKey(VK_RETURN);
+    });
+    message->SetShowButtonGlyph(false);
+    ask({mbYes, mbNo}, [&](TSeMessageForm* form) {
+        EXPECT_TRUE(static_cast<TSeMessageButton*>(form->Button(mbYes))->Glyph()->Empty());
+        backend().pressKey(VK_RETURN);
+    });
 }
 
 TEST_F(MessageBoxTest, WithoutCancelOrNoEscapeLeavesTheBoxOpen)
