@@ -11,6 +11,7 @@
 #include "player/PlayerControl.h"
 #include "player/PlayerRuntime.h"
 
+#include "tests/support/DiskToneCheck.h"
 #include "tests/support/SoundFixtures.h"
 
 #include "audio/AudioEngine.h"
@@ -37,8 +38,6 @@ constexpr double FirstFrequency = 440;
 constexpr double SecondFrequency = 1000;
 constexpr int FirstVolume = 30;
 constexpr int SecondVolume = 60;
-// Below this the output counts as silence (the 16-bit files' noise floor is far lower).
-constexpr float SilenceLevel = 0.01f;
 
 void say(const std::string& line)
 {
@@ -174,50 +173,14 @@ int check(int argc, char** argv)
 {
     if (argc != 6)
         return fail("usage: player_demo --check <disk file> <rate> <frequency> <peak>");
-    const std::string path = argv[2];
     const int rate = std::atoi(argv[3]);
     const double frequency = std::atof(argv[4]);
     const double peak = std::atof(argv[5]);
     if (rate <= 0 || frequency <= 0 || peak <= 0)
         return fail("the rate, frequency and peak must be positive numbers");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return fail("cannot read " + path);
-    std::vector<float> samples;
-    float block[4096];
-    while (in.read(reinterpret_cast<char*>(block), sizeof block) || in.gcount() > 0)
-        samples.insert(samples.end(), block, block + in.gcount() / std::streamsize(sizeof(float)));
-    const std::size_t frames = samples.size() / 2;
-    samples.resize(frames * 2);
-
-    std::size_t firstLoud = frames, lastLoud = 0;
-    for (std::size_t f = 0; f < frames; ++f)
-        if (std::fabs(samples[2 * f]) > SilenceLevel || std::fabs(samples[2 * f + 1]) > SilenceLevel) {
-            firstLoud = std::min(firstLoud, f);
-            lastLoud = f;
-        }
-    std::printf("disk file: %zu frames (%.2f s)\n", frames, double(frames) / rate);
-    if (firstLoud >= frames)
-        return fail("the disk file holds only silence");
-    // Leave out the start and stop ramps, so the level is the settled one.
-    const std::size_t edge = std::size_t(rate) / 50;
-    if (lastLoud - firstLoud < 4 * edge + std::size_t(rate) / 10)
-        return fail("the sound lasts only " + std::to_string(double(lastLoud - firstLoud) / rate) + " s");
-    const std::vector<float> sound(samples.begin() + std::ptrdiff_t(2 * (firstLoud + edge)),
-                                   samples.begin() + std::ptrdiff_t(2 * (lastLoud - edge)));
-    const double heardLeft = audiotest::MeasureFrequency(sound, 0, rate);
-    const double heardRight = audiotest::MeasureFrequency(sound, 1, rate);
-    const double level = audiotest::Peak(sound);
-    std::printf("heard: %.2f s from %.2f s, %.1f Hz (left) %.1f Hz (right), peak %.4f; expected %.1f Hz, peak %.4f\n",
-                double(lastLoud - firstLoud) / rate, double(firstLoud) / rate, heardLeft, heardRight, level,
-                frequency, peak);
-    bool ok = true;
-    for (double heard : {heardLeft, heardRight})
-        if (std::fabs(heard - frequency) > 0.02 * frequency)
-            ok = false;
-    if (std::fabs(level - peak) > 0.05 * peak)
-        ok = false;
-    return ok ? 0 : fail("that is not the second key's tone at its volume");
+    const audiotest::DiskToneCheck heard = audiotest::CheckDiskTone(argv[2], rate, frequency, peak);
+    std::printf("%s\n", heard.report.c_str());
+    return heard.heard ? 0 : fail("that is not the second key's tone at its volume");
 }
 
 } // namespace

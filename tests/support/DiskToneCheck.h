@@ -1,0 +1,18 @@
+#pragma once
+// What SDL's disk audio driver wrote (raw float stereo), checked for a
+// tone: its loud stretch must be long enough, at the expected frequency and
+// level. For the end-to-end tests that press keys and listen.
+
+#include <string>
+
+namespace audiotest {
+
+struct DiskToneCheck {
+    bool heard = false;
+    // Why not, or what was heard; one line for the test's log.
+    std::string report;
+};
+
+DiskToneCheck CheckDiskTone(const std::string& path, int rate, double frequency, double peak);
+
+} // namespace audiotest
