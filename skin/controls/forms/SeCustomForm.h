@@ -13,6 +13,7 @@
 // frame without a skin) and SeCustomFormEffects.cpp (where the window
 // effects hook in).
 
+#include "skin/controls/effects/SeWindowEffects.h"
 #include "skin/controls/forms/SeFrameZone.h"
 #include "skin/controls/hooks/SeHook.h"
 #include "skin/controls/options/SeAnimation.h"
@@ -168,6 +169,8 @@ public:
     // The shadow band's width when it is drawn (on and not maximized), else 0.
     int ShadowExtent() const;
     bool Loading() const { return ComponentState().Contains(csLoading); }
+    // The desktop picture, the frame's shape and the show animation.
+    const brio::WindowEffects& Effects() const { return effects_; }
     // The canvas OnPaint draws on (origin at the client's corner); null
     // outside OnPaint.
     TCanvas* Canvas() const { return paintCanvas_; }
@@ -262,6 +265,7 @@ private:
     HRGN withShadowRegion(HRGN region);
     TSeBitmap* animationImage() const;
     void optionsChanged();
+    void composeShowPicture(TSeBitmap& image);
 
     TCustomForm* form_ = nullptr;
     std::unique_ptr<TSeAnimation> animation_;
@@ -324,5 +328,5 @@ private:
 
     // Window effects' state.
     bool captureSuspended_ = false;
-    RECT desktopRect_{};
+    brio::WindowEffects effects_;
 };
