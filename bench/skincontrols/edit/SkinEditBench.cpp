@@ -4,7 +4,10 @@
 // the same iterations. Reports the medians and `x_drawtext`, the first
 // over the second; the box is meant to stay within 5 of it.
 
-#include "skin/controls/edit/SeCustomEdit.h"
+#include "skin/controls/edit/SeSkinEdit.h"
+#include "skin/engine/SeSkinEngine.h"
+#include "skin/shipped/ShippedSkin.h"
+#include "ui/component/Stream.h"
 
 #include "platform/backends/headless/HeadlessBackend.h"
 #include "platform/gdi/MemoryDib.h"
@@ -47,7 +50,7 @@ void typingBesideDrawText(benchmark::State& state, Edit* edit)
     std::vector<double> typing, drawing;
     const RECT area = edit->GetTextArea();
     brio::MemoryDib target(edit->Width(), edit->Height());
-    HGDIOBJ oldFont = SelectObject(target.dc(), edit->Font()->Handle());
+    HGDIOBJ oldFont = SelectObject(target.dc(), edit->TextFont()->Handle());
     SetBkMode(target.dc(), TRANSPARENT);
     for (auto _ : state) {
         state.PauseTiming();
@@ -101,5 +104,30 @@ void BM_TypeIntoPlainEdit(benchmark::State& state)
     typingBesideDrawText(state, edit);
 }
 BENCHMARK(BM_TypeIntoPlainEdit)->Unit(benchmark::kMicrosecond);
+
+// The box as the program's dialogs use it: the shipped skin's "Edit".
+void BM_TypeIntoSkinnedEdit(benchmark::State& state)
+{
+    Scene scene;
+    const auto bytes = ShippedSkinStream();
+    if (bytes.empty()) {
+        state.SkipWithError("this build has no shipped skin");
+        return;
+    }
+    auto* engine = new TSeSkinEngine(scene.form);
+    TStringStream stream(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    engine->ReadSkinStream(stream);
+    auto* edit = new TSeSkinEdit(scene.form);
+    edit->SetBounds(10, 10, 200, 21);
+    edit->SetParent(scene.form);
+    edit->SetSkinEngine(engine);
+    edit->SetFocus();
+    if (!edit->Skinned()) {
+        state.SkipWithError("the shipped skin has no Edit object");
+        return;
+    }
+    typingBesideDrawText(state, edit);
+}
+BENCHMARK(BM_TypeIntoSkinnedEdit)->Unit(benchmark::kMicrosecond);
 
 } // namespace

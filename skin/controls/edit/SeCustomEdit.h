@@ -87,6 +87,8 @@ public:
     // The character index under client x (for the word a double click takes).
     int CharacterAt(int x);
     int LineHeight();
+    // The font the text is drawn and measured in.
+    TFont* TextFont() const { return EditFont(); }
 
     TPopupMenu* ContextMenu() const { return contextMenu_; }
     // Pops the context menu up at a screen point; (-1, -1) opens it at the
