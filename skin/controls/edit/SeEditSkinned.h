@@ -5,12 +5,16 @@
 // whole box, draws the border and, clipped to the text area, the text's
 // background; its "Text" part (or the object) gives the font. Without a
 // usable skin the plain look is drawn.
+//
+// Typing repaints the whole box, but the frame only changes with the
+// state, the size or the skin: its picture is kept and copied in.
 
 #include "skin/controls/base/SeSkinBinding.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 
-#include "platform/gdi/DcStateSaver.h"
+#include "platform/gdi/GdiObjectOwner.h"
+#include "platform/gdi/MemoryDib.h"
 
 #include <string>
 
@@ -21,7 +25,10 @@ public:
     explicit TSeEditSkinned(TComponent* owner) : Edit(owner), binding_(*this, "Edit")
     {
         // A new copy may bring another font: measurements and height again.
-        binding_.OnChange = [this] { this->FontOrFrameChanged(); };
+        binding_.OnChange = [this] {
+            frameCache_.reset();
+            this->FontOrFrameChanged();
+        };
     }
 
     TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
@@ -33,6 +40,8 @@ public:
 
     void WndProc(TMessage& m) override
     {
+        if (m.Msg == SEM_SKINOBJECTCHANGED)
+            frameCache_.reset();
         if (!binding_.HandleMessage(m))
             Edit::WndProc(m);
     }
@@ -53,25 +62,47 @@ protected:
         return (text ? text : skin)->EffectiveFont();
     }
 
+    // The frame is drawn whole, edges included, with the background.
     void PaintEdges(TCanvas& canvas) override
     {
-        if (TSeSkinObject* frame = arrangedFrame())
-            frame->Draw(canvas);
-        else
+        if (!binding_.Object())
             Edit::PaintEdges(canvas);
     }
 
     void PaintBackground(TCanvas& canvas) override
     {
-        TSeSkinObject* frame = arrangedFrame();
-        if (!frame) {
+        TSeSkinObject* skin = binding_.Object();
+        if (!skin) {
             Edit::PaintBackground(canvas);
             return;
         }
-        const RECT area = this->GetClientArea();
-        brio::DcStateSaver saved(canvas.Handle());
-        IntersectClipRect(canvas.Handle(), area.left, area.top, area.right, area.bottom);
-        frame->Draw(canvas);
+        const int width = this->Width();
+        const int height = this->Height();
+        const std::uint8_t state = currentState();
+        // A see-through box draws over its parent's picture, which a kept
+        // picture would hide.
+        if (this->Transparent()) {
+            drawFrame(skin, canvas, state);
+            return;
+        }
+        if (frameCache_.empty() || cachedState_ != state || frameCache_.width() != width ||
+            frameCache_.height() != height) {
+            frameCache_ = brio::MemoryDib(width, height, brio::MemoryDib::Fill::Unfilled);
+            if (frameCache_.empty()) {
+                drawFrame(skin, canvas, state);
+                return;
+            }
+            // The key colour the buffered paint starts from.
+            brio::GdiObjectOwner<HBRUSH> key(CreateSolidBrush(RGB(0x7F, 0x00, 0x7F)));
+            const RECT all{0, 0, width, height};
+            FillRect(frameCache_.dc(), &all, key.get());
+            TCanvas cacheCanvas;
+            cacheCanvas.SetHandle(frameCache_.dc());
+            drawFrame(skin, cacheCanvas, state);
+            cacheCanvas.SetHandle(nullptr);
+            cachedState_ = state;
+        }
+        BitBlt(canvas.Handle(), 0, 0, width, height, frameCache_.dc(), 0, 0, SRCCOPY);
     }
 
     void MouseEnter() override
@@ -88,22 +119,25 @@ protected:
     TSeSkinBinding& Binding() const { return binding_; }
 
 private:
-    TSeSkinObject* arrangedFrame()
+    std::uint8_t currentState() const
     {
-        TSeSkinObject* skin = binding_.Object();
-        if (!skin)
-            return nullptr;
+        return !this->Enabled()                     ? SeStateDisabled
+               : this->Hot()                         ? SeStateHot
+               : this->HasFocus() || this->Focused() ? SeStateFocused
+                                                      : SeStateNormal;
+    }
+
+    void drawFrame(TSeSkinObject* skin, TCanvas& canvas, std::uint8_t state)
+    {
         TSeSkinObject* frame = FindObject(skin, "Frame");
         if (!frame)
             frame = skin;
-        const std::uint8_t state = !this->Enabled()                      ? SeStateDisabled
-                                   : this->Hot()                          ? SeStateHot
-                                   : this->HasFocus() || this->Focused() ? SeStateFocused
-                                                                          : SeStateNormal;
         frame->ApplyState(state);
         frame->ArrangeIn(RECT{0, 0, this->Width(), this->Height()});
-        return frame;
+        frame->Draw(canvas);
     }
 
     mutable TSeSkinBinding binding_;
+    brio::MemoryDib frameCache_;
+    std::uint8_t cachedState_ = SeStateNormal;
 };
