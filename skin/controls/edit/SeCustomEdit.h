@@ -14,8 +14,8 @@
 #include <unordered_map>
 #include <vector>
 
-class TMenuItem;
-class TPopupMenu;
+class TSeCustomItem;
+class TSeCustomPopupMenu;
 
 class TSeCustomEdit : public TSeCustomControl {
 public:
@@ -90,7 +90,7 @@ public:
     // The font the text is drawn and measured in.
     TFont* TextFont() const { return EditFont(); }
 
-    TPopupMenu* ContextMenu() const { return contextMenu_; }
+    TSeCustomPopupMenu* ContextMenu() const { return contextMenu_; }
     // Pops the context menu up at a screen point; (-1, -1) opens it at the
     // caret, as a keyboard request does.
     void ShowContextMenu(int screenX, int screenY);
@@ -110,8 +110,9 @@ protected:
     virtual int GetGlyphWidth();
     virtual void PaintPasswordGlyph(TCanvas& canvas, const RECT& cell, bool selected);
     virtual void PaintSelection(TCanvas& canvas, const RECT& selection);
-    virtual TPopupMenu* CreateContextMenu();
-    virtual TMenuItem* CreateContextMenuItem(TPopupMenu* menu);
+    // The menu in the plain look here; skinned boxes make a skinned one.
+    virtual TSeCustomPopupMenu* CreateContextMenu();
+    virtual TSeCustomItem* CreateContextMenuItem(TSeCustomPopupMenu* menu);
     // Consulted by every Text assignment; false keeps the old text.
     virtual bool ValidateText(const std::u16string&) { return true; }
     virtual void Change();
@@ -144,7 +145,7 @@ private:
     void createCaret();
     void destroyCaret();
     void adjustHeight();
-    void fillContextMenu(TPopupMenu* menu);
+    void fillContextMenu(TSeCustomPopupMenu* menu);
     void updateContextMenu();
     void selectWordAt(int x);
     bool editable() const { return !readOnly_ && Enabled(); }
@@ -167,7 +168,7 @@ private:
     bool selecting_ = false;
     bool hasCaret_ = false;
     char16_t pendingHighSurrogate_ = 0;
-    TPopupMenu* contextMenu_ = nullptr;
+    TSeCustomPopupMenu* contextMenu_ = nullptr;
 
     std::vector<int> positions_;
     bool positionsValid_ = false;

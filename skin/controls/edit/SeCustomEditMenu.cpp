@@ -3,8 +3,10 @@
 
 #include "skin/controls/edit/SeCustomEdit.h"
 
+#include "skin/controls/menus/SeCustomItem.h"
+#include "skin/controls/menus/SeCustomPopupMenu.h"
+
 #include "ui/forms/Form.h"
-#include "ui/menus/Menu.h"
 
 #include "platform/WinUser.h"
 
@@ -25,20 +27,20 @@ constexpr MenuEntry kEntries[] = {
 
 } // namespace
 
-TPopupMenu* TSeCustomEdit::CreateContextMenu()
+TSeCustomPopupMenu* TSeCustomEdit::CreateContextMenu()
 {
-    return new TPopupMenu(this);
+    return new TSeCustomPopupMenu(this);
 }
 
-TMenuItem* TSeCustomEdit::CreateContextMenuItem(TPopupMenu* menu)
+TSeCustomItem* TSeCustomEdit::CreateContextMenuItem(TSeCustomPopupMenu* menu)
 {
-    return new TMenuItem(menu);
+    return menu->Items()->CreateItem(menu);
 }
 
-void TSeCustomEdit::fillContextMenu(TPopupMenu* menu)
+void TSeCustomEdit::fillContextMenu(TSeCustomPopupMenu* menu)
 {
     for (const MenuEntry& entry : kEntries) {
-        TMenuItem* item = CreateContextMenuItem(menu);
+        TSeCustomItem* item = CreateContextMenuItem(menu);
         item->SetCaption(entry.caption);
         switch (entry.command) {
         case kUndo: item->OnClick = [this](TObject*) { Undo(); }; break;
@@ -55,7 +57,7 @@ void TSeCustomEdit::fillContextMenu(TPopupMenu* menu)
 
 void TSeCustomEdit::updateContextMenu()
 {
-    TMenuItem* items = contextMenu_->Items();
+    TSeCustomItem* items = contextMenu_->Items();
     const bool selected = model_.selLength() > 0;
     bool canPaste = false;
     if (editable() && OpenClipboard(HandleAllocated() ? Handle() : nullptr)) {
@@ -100,6 +102,7 @@ void TSeCustomEdit::ShowContextMenu(int screenX, int screenY)
         fillContextMenu(contextMenu_);
     }
     updateContextMenu();
+    contextMenu_->PopupMenuOptions()->Assign(&contextMenuOptions_);
     contextMenu_->SetPopupComponent(this);
     contextMenu_->Popup(screenX, screenY);
 }

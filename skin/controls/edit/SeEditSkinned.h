@@ -10,6 +10,7 @@
 // state, the size or the skin: its picture is kept and copied in.
 
 #include "skin/controls/base/SeSkinBinding.h"
+#include "skin/controls/menus/SeSkinPopupMenu.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 
@@ -32,7 +33,12 @@ public:
     }
 
     TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
-    virtual void SetSkinEngine(TSeSkinEngine* engine) { binding_.SetEngine(engine); }
+    virtual void SetSkinEngine(TSeSkinEngine* engine)
+    {
+        binding_.SetEngine(engine);
+        if (auto* menu = dynamic_cast<TSeSkinPopupMenu*>(this->ContextMenu()))
+            menu->SetSkinEngine(engine);
+    }
     const std::string& SkinObject() const { return binding_.ObjectName(); }
     void SetSkinObject(const std::string& name) { binding_.SetObjectName(name); }
     std::string Version() const { return "3.2.0"; }
@@ -116,7 +122,12 @@ protected:
         this->Invalidate();
     }
 
-    TSeSkinBinding& Binding() const { return binding_; }
+    TSeCustomPopupMenu* CreateContextMenu() override
+    {
+        auto* menu = new TSeSkinPopupMenu(this);
+        menu->SetSkinEngine(binding_.Engine());
+        return menu;
+    }
 
 private:
     std::uint8_t currentState() const

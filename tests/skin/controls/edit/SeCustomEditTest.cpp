@@ -6,8 +6,10 @@
 
 #include "skin/controls/edit/SeCustomEdit.h"
 
+#include "skin/controls/menus/SeCustomItem.h"
+#include "skin/controls/menus/SeCustomPopupMenu.h"
+
 #include "ui/graphics/Colors.h"
-#include "ui/menus/Menu.h"
 
 #include "platform/WinUser.h"
 #include "platform/text/Utf16.h"
@@ -20,14 +22,10 @@ namespace {
 using uitest::UiTest;
 
 // Records where the menu was asked to open instead of running its loop.
-class RecordingMenu : public TPopupMenu {
+class RecordingMenu : public TSeCustomPopupMenu {
 public:
-    using TPopupMenu::TPopupMenu;
-    void Popup(int x, int y) override
-    {
-        opened.push_back(TPoint{x, y});
-        DoPopup();
-    }
+    using TSeCustomPopupMenu::TSeCustomPopupMenu;
+    void Popup(int x, int y) override { opened.push_back(TPoint{x, y}); }
     std::vector<TPoint> opened;
 };
 
@@ -37,7 +35,7 @@ public:
     RecordingMenu* menu = nullptr;
 
 protected:
-    TPopupMenu* CreateContextMenu() override { return menu = new RecordingMenu(this); }
+    TSeCustomPopupMenu* CreateContextMenu() override { return menu = new RecordingMenu(this); }
 };
 
 Pixel pixelOf(TColor color)
@@ -367,7 +365,7 @@ TEST_F(SkinEditBox, AKeyboardContextMenuOpensAtTheCaret)
 
     // Its items follow the box: no selection, nothing to cut or copy; the
     // menu's Delete is recorded for undo.
-    TMenuItem* items = edit->menu->Items();
+    TSeCustomItem* items = edit->menu->Items();
     ASSERT_EQ(items->Count(), 8);
     EXPECT_EQ(items->Items(0)->Caption(), "Undo");
     EXPECT_EQ(items->Items(7)->Caption(), "Select All");
@@ -376,11 +374,11 @@ TEST_F(SkinEditBox, AKeyboardContextMenuOpensAtTheCaret)
     edit->Select(0, 5);
     edit->ShowContextMenu(0, 0);
     EXPECT_TRUE(items->Items(5)->Enabled());
-    items->Items(5)->Click();
+    items->Items(5)->RunClick();
     EXPECT_EQ(edit->Text(), "here");
     edit->ShowContextMenu(0, 0);
     EXPECT_TRUE(items->Items(0)->Enabled());
-    items->Items(0)->Click();
+    items->Items(0)->RunClick();
     EXPECT_EQ(edit->Text(), "menu here");
 }
 

@@ -6,6 +6,7 @@
 #include "tests/support/UiTestSupport.h"
 
 #include "skin/controls/edit/SeSkinEdit.h"
+#include "skin/controls/menus/SeSkinPopupMenu.h"
 #include "skin/engine/SeSkinTypes.h"
 
 #include "ui/graphics/Font.h"
@@ -131,6 +132,34 @@ TEST_F(SkinnedEditBox, SkinChangesAndTheEnginesRemovalFallBackToThePlainLook)
     EXPECT_FALSE(edit->Skinned());
     pixels(edit);
     EXPECT_EQ(edit->Text(), "still here");
+}
+
+TEST_F(SkinnedEditBox, TheContextMenuIsSkinnedOnTheSameEngine)
+{
+    edit->SetSkinEngine(engine);
+    edit->SetText("menu text");
+    edit->SetFocus();
+    edit->SetSelStart(4);
+    pump();
+    TSeCustomPopupMenu* shown = nullptr;
+    script({
+        [&] {
+            shown = TSeCustomPopupMenu::Showing();
+            std::filesystem::create_directories(BRIO_TEST_OUTPUT_DIR);
+            backend().writeScreenPng(BRIO_TEST_OUTPUT_DIR "/skinedit_menu.png");
+            // Up from nothing lands on the last row.
+            backend().pressKey(VK_UP);
+        },
+        [&] { backend().pressKey(VK_RETURN); },
+    });
+    backend().pressKey(VK_APPS);
+    pump();
+    EXPECT_TRUE(scriptDone());
+    auto* menu = dynamic_cast<TSeSkinPopupMenu*>(edit->ContextMenu());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(shown, menu);
+    EXPECT_EQ(menu->SkinEngine(), engine);
+    EXPECT_EQ(edit->SelText(), "menu text");
 }
 
 // The skinned boxes in their states, for a person to look at.
