@@ -261,15 +261,16 @@ void TfrmBrio::sstMainMouseDown(TObject*, TMouseButton button, TShiftState, int 
 
 void TfrmBrio::ssTreeMenuPopup(TObject*)
 {
-    for (TMenuItem* item : {ciPlay, ciStop, ciPlayLoop, ciAppend, ciModify, ciRemove, ciSaveas, ciAppendGroup,
-                            ciModifyGroup, ciRemoveGroup})
+    for (brio::MenuItemKind* item : {ciPlay, ciStop, ciPlayLoop, ciAppend, ciModify, ciRemove, ciSaveas, ciAppendGroup,
+                                     ciModifyGroup, ciRemoveGroup})
         item->SetEnabled(true);
     TTreeNode* node = sstMain->Selected();
     if (!node) {
-        for (TMenuItem* item : {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas, ciModifyGroup, ciRemoveGroup})
+        for (brio::MenuItemKind* item :
+             {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas, ciModifyGroup, ciRemoveGroup})
             item->SetEnabled(false);
     } else if (node->Level() == 0) {
-        for (TMenuItem* item : {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas})
+        for (brio::MenuItemKind* item : {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas})
             item->SetEnabled(false);
     } else {
         ciModifyGroup->SetEnabled(false);

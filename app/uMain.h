@@ -22,6 +22,8 @@ class TOpenDialog;
 class TPicture;
 class TPlayerControl;
 class TSaveDialog;
+class TSeSkinHint;
+class TSeSkinMessage;
 class TTreeView;
 
 class TfrmBrio : public TForm, private brio::KeyTableView {
@@ -49,8 +51,8 @@ public:
     TTreeView* sstMain = nullptr;
     TListView* sslList = nullptr;
     TPanel* pnVol = nullptr;
-    brio::LabelKind* lbKeyName = nullptr;
-    brio::LabelKind* lbKeyFile = nullptr;
+    TLabel* lbKeyName = nullptr;
+    TLabel* lbKeyFile = nullptr;
     brio::TrackBarKind* trVol = nullptr;
     brio::GroupBoxKind* flashContainer = nullptr;
     brio::GroupBoxKind* ssbBottom = nullptr;
@@ -70,6 +72,8 @@ public:
     TImageList* ilPlayList = nullptr;
     TSeSkinEngine* sseMain = nullptr;
     TSeSkinForm* SeSkinForm1 = nullptr;
+    TSeSkinMessage* ssmMsg = nullptr;
+    TSeSkinHint* sshHint = nullptr;
 
     TAction* actPlay = nullptr;
     TAction* actPlayLoop = nullptr;
@@ -89,18 +93,18 @@ public:
     TAction* actGetPlayer = nullptr;
     TAction* actChangeVol = nullptr;
 
-    TMenuItem* ciPlay = nullptr;
-    TMenuItem* ciStop = nullptr;
-    TMenuItem* ciPlayLoop = nullptr;
-    TMenuItem* ciAppend = nullptr;
-    TMenuItem* ciModify = nullptr;
-    TMenuItem* ciRemove = nullptr;
-    TMenuItem* ciSaveas = nullptr;
-    TMenuItem* ciAppendGroup = nullptr;
-    TMenuItem* ciModifyGroup = nullptr;
-    TMenuItem* ciRemoveGroup = nullptr;
-    TMenuItem* CustomItem9 = nullptr;
-    TMenuItem* CustomItem10 = nullptr;
+    brio::MenuItemKind* ciPlay = nullptr;
+    brio::MenuItemKind* ciStop = nullptr;
+    brio::MenuItemKind* ciPlayLoop = nullptr;
+    brio::MenuItemKind* ciAppend = nullptr;
+    brio::MenuItemKind* ciModify = nullptr;
+    brio::MenuItemKind* ciRemove = nullptr;
+    brio::MenuItemKind* ciSaveas = nullptr;
+    brio::MenuItemKind* ciAppendGroup = nullptr;
+    brio::MenuItemKind* ciModifyGroup = nullptr;
+    brio::MenuItemKind* ciRemoveGroup = nullptr;
+    brio::MenuItemKind* CustomItem9 = nullptr;
+    brio::MenuItemKind* CustomItem10 = nullptr;
 
     // Made by FormCreate inside flashContainer.
     TPlayerControl* FlashPlayer = nullptr;

@@ -4,6 +4,8 @@
 #include "app/uMain.h"
 
 #include "player/PlayerControl.h"
+#include "skin/controls/hints/SeSkinHint.h"
+#include "skin/controls/message/SeSkinMessage.h"
 #include "skin/engine/SeSkinEngine.h"
 #include "skin/shipped/ShippedSkin.h"
 #include "ui/component/Stream.h"
@@ -58,9 +60,10 @@ TAction* makeAction(TfrmBrio* form, TActionList* list, const char* name, const c
     return action;
 }
 
-TMenuItem* addItem(TfrmBrio* form, TPopupMenu* menu, const char* name, TAction* action)
+brio::MenuItemKind* addItem(TfrmBrio* form, brio::PopupMenuKind* menu, const char* name, TAction* action)
 {
-    auto* item = new TMenuItem(form);
+    auto* item = new brio::MenuItemKind(form);
+    item->SetSkinEngine(form->sseMain);
     item->SetName(name);
     if (action)
         item->SetAction(action);
@@ -70,9 +73,11 @@ TMenuItem* addItem(TfrmBrio* form, TPopupMenu* menu, const char* name, TAction* 
     return item;
 }
 
-TMenuItem* addItem(TfrmBrio* form, TPopupMenu* menu, const char* name, const char* caption, TNotifyEvent click)
+brio::MenuItemKind* addItem(TfrmBrio* form, brio::PopupMenuKind* menu, const char* name, const char* caption,
+                            TNotifyEvent click)
 {
-    auto* item = new TMenuItem(form);
+    auto* item = new brio::MenuItemKind(form);
+    item->SetSkinEngine(form->sseMain);
     item->SetName(name);
     item->SetCaption(caption);
     item->OnClick = std::move(click);
@@ -178,8 +183,6 @@ void TfrmBrio::buildKeyPanel()
 
     SeSkinSplitter1 = make<brio::SplitterKind>(this, pnKey, "SeSkinSplitter1", 41, 0, 4, 424);
     SeSkinSplitter1->SetAlign(alLeft);
-    SeSkinSplitter1->SetBevelOuter(bvNone);
-    SeSkinSplitter1->SetCaption("");
     SeSkinSplitter1->SetCursor(crHSplit);
 
     sstMain = make<TTreeView>(this, pnKey, "sstMain", 0, 0, 41, 424);
@@ -220,10 +223,10 @@ void TfrmBrio::buildKeyPanel()
     pnVol->SetCaption("");
     pnVol->SetBevelOuter(bvNone);
     pnVol->SetTabOrder(4);
-    lbKeyName = make<brio::LabelKind>(this, pnVol, "lbKeyName", 8, 8, 64, 13);
+    lbKeyName = make<TLabel>(this, pnVol, "lbKeyName", 8, 8, 64, 13);
     lbKeyName->Font()->SetStyle({fsBold});
     lbKeyName->SetCaption("lbKeyName");
-    lbKeyFile = make<brio::LabelKind>(this, pnVol, "lbKeyFile", 8, 24, 54, 13);
+    lbKeyFile = make<TLabel>(this, pnVol, "lbKeyFile", 8, 24, 54, 13);
     lbKeyFile->SetCaption("lbKeyName");
     trVol = make<brio::TrackBarKind>(this, pnVol, "trVol", 3, 36, 238, 28);
     trVol->SetMax(100);
@@ -321,6 +324,7 @@ void TfrmBrio::buildActionsAndMenus()
     ssMenu = new brio::PopupMenuKind(this);
     ssMenu->SetName("ssMenu");
     ssMenu->SetImages(ilMain);
+    ssMenu->SetSkinEngine(sseMain);
     addItem(this, ssMenu, "CustomItem8", actGetMSE);
     addItem(this, ssMenu, "CustomItem7", actGetPlayer);
     addItem(this, ssMenu, "CustomItem6", nullptr);
@@ -332,6 +336,7 @@ void TfrmBrio::buildActionsAndMenus()
     ssTreeMenu = new brio::PopupMenuKind(this);
     ssTreeMenu->SetName("ssTreeMenu");
     ssTreeMenu->SetImages(ilMain);
+    ssTreeMenu->SetSkinEngine(sseMain);
     ssTreeMenu->OnPopup = [this](TObject* sender) { ssTreeMenuPopup(sender); };
     ciPlay = addItem(this, ssTreeMenu, "ciPlay", actPlay);
     ciStop = addItem(this, ssTreeMenu, "ciStop", actStop);
@@ -349,11 +354,30 @@ void TfrmBrio::buildActionsAndMenus()
     ssList = new brio::PopupMenuKind(this);
     ssList->SetName("ssList");
     ssList->SetImages(ilMain);
+    ssList->SetSkinEngine(sseMain);
     CustomItem9 = addItem(this, ssList, "CustomItem9", "Change key sound(&C)",
                           [this](TObject* sender) { CustomItem9Click(sender); });
     CustomItem10 = addItem(this, ssList, "CustomItem10", "Set it loop(&L)",
                            [this](TObject* sender) { CustomItem10Click(sender); });
     sslList->SetPopupMenu(ssList);
+
+    // Every message of the program, from any window, goes through this one.
+    ssmMsg = new TSeSkinMessage(this);
+    ssmMsg->SetName("ssmMsg");
+    ssmMsg->SetSkinEngine(sseMain);
+    ssmMsg->SetBorderIcons({kbiClose, kbiSystemMenu});
+    ssmMsg->ButtonFont()->SetName("MS Sans Serif");
+    ssmMsg->ButtonFont()->SetHeight(-11);
+    ssmMsg->MessageFont()->SetName("MS Sans Serif");
+    ssmMsg->MessageFont()->SetHeight(-11);
+    ssmMsg->SetPosition(poScreenCenter);
+    ssmMsg->SetGlobal(true);
+
+    sshHint = new TSeSkinHint(this);
+    sshHint->SetName("sshHint");
+    sshHint->SetSkinEngine(sseMain);
+    sshHint->SetSkinObject("Hint");
+    sshHint->SetActive(true);
 }
 
 void TfrmBrio::loadArtwork()

@@ -1,7 +1,6 @@
 #include "dialogs/ControlKinds.h"
 
-#include "ui/commondlg/MessageBox.h"
-#include "ui/forms/Application.h"
+#include "skin/controls/message/SeCustomMessage.h"
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Picture.h"
@@ -11,12 +10,7 @@ namespace brio {
 namespace {
 
 TSeSkinEngine* programSkin = nullptr;
-
-HWND messageOwner()
-{
-    TCustomForm* form = Application->MainForm();
-    return form && form->HandleAllocated() ? form->Handle() : nullptr;
-}
+MessageAnswerer answerer;
 
 } // namespace
 
@@ -44,14 +38,25 @@ TSeSkinForm* SkinFrame(TCustomForm* form, TSeBorderIcons icons)
     return frame;
 }
 
+void SetMessageAnswerer(MessageAnswerer value)
+{
+    answerer = std::move(value);
+}
+
 void ShowPlainMessage(const std::string& text)
 {
-    ::MessageBox(messageOwner(), text, Application->Title(), MB_OK);
+    if (answerer) {
+        answerer(text, false);
+        return;
+    }
+    ::ShowNotice(text);
 }
 
 bool ConfirmYesNo(const std::string& text)
 {
-    return ::MessageBox(messageOwner(), text, Application->Title(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    if (answerer)
+        return answerer(text, true);
+    return ::AskDialog(text, mtConfirmation, {mbYes, mbNo}) == mrYes;
 }
 
 void SetButtonGlyph(ButtonKind* button, TPicture* glyph, const std::string& caption)

@@ -1,18 +1,22 @@
 #pragma once
 // The kinds of control the program's windows are made of, in one place, so
 // that each kind changes in one line when its skinned class is in the tree.
-// Kinds without a skinned class yet are the framework's plain classes, and
-// messages go through the plain message box until the skinned one exists.
+// Kinds without a skinned class yet are the framework's plain classes.
 
 #include "skin/controls/bars/SeSkinProgressBar.h"
 #include "skin/controls/bars/SeSkinTrackBar.h"
 #include "skin/controls/buttons/SeSkinButton.h"
 #include "skin/controls/forms/SeSkinForm.h"
+#include "skin/controls/menus/SeSkinItem.h"
+#include "skin/controls/menus/SeSkinPopupMenu.h"
+#include "skin/controls/panels/SeSkinLabel.h"
 #include "skin/controls/panels/SeSkinPanel.h"
+#include "skin/controls/panels/SeSkinSplitter.h"
 
-#include "ui/menus/Menu.h"
 #include "ui/stdctrls/Label.h"
 #include "ui/stdctrls/Panel.h"
+
+#include <functional>
 
 #include "platform/WinUser.h"
 
@@ -27,11 +31,12 @@ using ButtonKind = TSeSkinButton;
 using CaptionPanelKind = TSeSkinPanel;
 using TrackBarKind = TSeSkinTrackBar;
 using ProgressBarKind = TSeSkinProgressBar;
-using LabelKind = TLabel;
+using LabelKind = TSeSkinLabel;
 // A group box without caption, as the key panel, the player's container and the bottom bar.
 using GroupBoxKind = TPanel;
-using SplitterKind = TPanel;
-using PopupMenuKind = TPopupMenu;
+using SplitterKind = TSeSkinSplitter;
+using PopupMenuKind = TSeSkinPopupMenu;
+using MenuItemKind = TSeSkinItem;
 
 // The main window's skin engine, which every window of the program draws
 // from; null before the main window exists.
@@ -50,10 +55,14 @@ void BindSkin(Control* control, const char* object)
     control->SetSkinObject(object);
 }
 
-// Every message the program shows to the user.
+// Every message the program shows to the user, in the skinned message box.
 void ShowPlainMessage(const std::string& text);
 // A question with Yes and No; true only for Yes.
 bool ConfirmYesNo(const std::string& text);
+// While set, answers the messages above instead of showing them (with
+// whether it was a question); tests read what the program said here.
+using MessageAnswerer = std::function<bool(const std::string& text, bool question)>;
+void SetMessageAnswerer(MessageAnswerer answerer);
 
 // Shows a state on a glyph button: the picture when it holds one, else the
 // short caption.

@@ -64,6 +64,7 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner)
     SeSkinLabel1->Font()->SetHeight(-27);
     SeSkinLabel1->Font()->SetStyle({fsBold, fsItalic});
     SeSkinLabel1->SetCaption("Brio (Clatterbox) v1.0");
+    brio::BindSkin(SeSkinLabel1, "Label");
 
     Bevel1 = new TBevel(this);
     Bevel1->SetParent(this);

@@ -240,11 +240,13 @@ TEST_F(MainWindow, EachUserActionSendsItsVariablesInOrder)
     from = mark(form);
     dialogAnswers.push_back(sound);
     form->CustomItem9->Click();
+    pump();
     expectVariables(player, from, {{"currentFn", sound}, {"currentIndex", "4"}});
     EXPECT_EQ(form->lbKeyFile->Caption(), sound);
 
     from = mark(form);
     form->CustomItem10->Click();
+    pump();
     Variables flags;
     for (int n = 0; n < 20; ++n)
         flags.push_back({"loopFlag_" + std::to_string(n), n == 4 ? "true" : "false"});
@@ -423,6 +425,7 @@ TEST_F(MainWindow, ReloadingThePlayerMakesItPlayAsShownAndAFailedOneStopsLoops)
     form->tbVol->SetPosition(70);
     form->sslList->SetSelected(form->sslList->Items()->Item(2));
     form->CustomItem10->Click();
+    pump();
 
     std::size_t from = mark(form);
     splashTicks();
@@ -433,6 +436,7 @@ TEST_F(MainWindow, ReloadingThePlayerMakesItPlayAsShownAndAFailedOneStopsLoops)
                                      {"preVol", "70"}}));
 
     form->CustomItem10->Click();
+    pump();
     Settings.player = "plug-in/gone.bpi";
     messageBoxes.clear();
     from = mark(form);
@@ -466,7 +470,7 @@ TEST_F(MainWindow, TheTreeMenuEnablesWhatFitsTheSelection)
     TfrmBrio* form = start();
     auto enabled = [form] {
         std::string on;
-        for (TMenuItem* item : {form->ciPlay, form->ciStop, form->ciPlayLoop, form->ciAppend, form->ciModify,
+        for (brio::MenuItemKind* item : {form->ciPlay, form->ciStop, form->ciPlayLoop, form->ciAppend, form->ciModify,
                                 form->ciRemove, form->ciSaveas, form->ciAppendGroup, form->ciModifyGroup,
                                 form->ciRemoveGroup})
             on += item->Enabled() ? '1' : '0';

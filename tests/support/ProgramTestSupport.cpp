@@ -1,6 +1,8 @@
 #include "tests/support/ProgramTestSupport.h"
 
 #include "app/uCommon.h"
+#include "dialogs/ControlKinds.h"
+#include "ui/commondlg/MessageBox.h"
 #include "platform/desktop/Shell.h"
 #include "ui/commondlg/FileDialogs.h"
 
@@ -72,6 +74,10 @@ void ProgramTest::SetUp()
     oldFolder_ = fs::current_path();
     fs::current_path(folder_);
     brio::Settings = brio::TSettingRec{};
+    brio::SetMessageAnswerer([this](const std::string& text, bool question) {
+        messageBoxes.push_back({text, "", question ? UINT(MB_YESNO) : UINT(MB_OK)});
+        return messageBoxAnswer == IDYES;
+    });
     SetFileDialogHook([this](TOpenDialog&) -> std::optional<std::string> {
         ++dialogsShown;
         if (dialogAnswers.empty()) {
@@ -88,6 +94,7 @@ void ProgramTest::TearDown()
 {
     UiTest::TearDown();
     SetShellOpenCommand(nullptr);
+    brio::SetMessageAnswerer(nullptr);
     SetFileDialogHook(nullptr);
     std::error_code ignored;
     fs::current_path(oldFolder_, ignored);
