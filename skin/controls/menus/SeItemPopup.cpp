@@ -3,7 +3,6 @@
 
 #include "skin/controls/menus/SeCustomItem.h"
 
-#include "skin/controls/menus/SePopupForm.h"
 #include "skin/controls/menus/SePopupPlacement.h"
 #include "skin/controls/menus/SePopupWindow.h"
 #include "skin/controls/menus/SeTrackMenu.h"
@@ -60,9 +59,7 @@ void TSeCustomItem::PopupAt(TSeItemView* parentView, int x, int y, const RECT* p
     const brio::PopupAnchor anchor = parentRow ? brio::PopupAnchor::BesideRow : brio::PopupAnchor::AtPoint;
     const POINT at = brio::placePopup(size, workAreaFor(ownerControl_), anchor, POINT{x, y},
                                       parentRow ? *parentRow : RECT{});
-    window->SetBounds(at.x, at.y, size.cx, size.cy);
-    window->HandleNeeded();
-    window->PopupForm()->UpdateRegion(window->Handle(), size);
+    window->Place(RECT{at.x, at.y, at.x + size.cx, at.y + size.cy});
     window->ShowNoActivate();
     if (bringToForeground_)
         SetForegroundWindow(window->Handle());

@@ -8,9 +8,11 @@
 #include "ui/control/Control.h"
 #include "ui/forms/Application.h"
 #include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 #include "platform/RectMath.h"
 #include "platform/WinUser.h"
+#include "platform/gdi/MeasuringDc.h"
 
 #include <algorithm>
 
@@ -208,8 +210,9 @@ void TSeItemView::Layout(const brio::MenuLook& look)
     Refresh();
     rowSizes_.clear();
     width_ = 0;
+    brio::MeasuringDc dc(brio::menuRowFont(look)->Handle());
     for (TSeCustomItem* row : rows_) {
-        rowSizes_.push_back(brio::measureMenuRow(*row, look));
+        rowSizes_.push_back(brio::measureMenuRow(*row, look, dc));
         width_ = std::max(width_, int(rowSizes_.back().cx));
     }
     int height = 0;
@@ -299,5 +302,5 @@ void TSePopupView::Paint(TCanvas& canvas, const RECT& clip)
 void TSePopupView::InvalidateRect(const RECT& r)
 {
     if (r.right > r.left && r.bottom > r.top && window_->HandleAllocated())
-        ::InvalidateRect(Handle(), &r, FALSE);
+        ::InvalidateRect(Handle(), &r, TRUE);
 }

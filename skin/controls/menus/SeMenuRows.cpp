@@ -5,6 +5,7 @@
 #include "skin/controls/menus/SeCustomItem.h"
 #include "skin/controls/menus/SeMenuSkin.h"
 
+#include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeSkinObject.h"
 #include "ui/component/ShortCut.h"
 #include "ui/forms/Screen.h"
@@ -14,6 +15,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
+#include "platform/RectMath.h"
 #include "platform/gdi/MeasuringDc.h"
 
 #include <algorithm>
@@ -32,11 +34,10 @@ int systemMenuHeight()
     return GetSystemMetrics(SM_CYMENU);
 }
 
-int textWidth(TFont* font, const std::string& text)
+int textWidth(const brio::MeasuringDc& dc, const std::string& text)
 {
     if (text.empty())
         return 0;
-    brio::MeasuringDc dc(font->Handle());
     return ::Width(dc.textRect(text, RECT{}, DT_SINGLELINE));
 }
 
@@ -45,10 +46,10 @@ bool hasImage(const TSeCustomItem& item, const brio::MenuLook& look)
     return look.images && item.ImageIndex() >= 0 && item.ImageIndex() < look.images->Count();
 }
 
-int rowWidth(const TSeCustomItem& item, TFont* font, const brio::MenuLook& look)
+int rowWidth(const TSeCustomItem& item, const brio::MeasuringDc& dc, const brio::MenuLook& look)
 {
-    return textWidth(font, item.Caption()) + look.imageColumn + kRowExtraWidth
-           + textWidth(font, ShortCutToText(item.ShortCut()));
+    return textWidth(dc, item.Caption()) + look.imageColumn + kRowExtraWidth
+           + textWidth(dc, ShortCutToText(item.ShortCut()));
 }
 
 // The check mark: a short and a long stroke, three pixels thick.
@@ -101,6 +102,10 @@ void drawSkinnedRow(TCanvas& canvas, const TSeCustomItem& item, const RECT& row,
 {
     TSeMenuSkin& skin = *look.skin;
     if (item.IsSeparator()) {
+        // The frame's middle behind the line, as behind every row.
+        if (TSeBitmap* frame = look.frameSize.cx > 0 ? skin.FramePicture(look.frameSize) : nullptr)
+            BitBlt(canvas.Handle(), row.left, row.top, ::Width(row), ::Height(row), frame->DC(),
+                   row.left + look.clientOrigin.x, row.top + look.clientOrigin.y, SRCCOPY);
         TSeSkinObject* object = skin.Separator() ? skin.Separator() : skin.Item();
         object->SetEnabled(true);
         object->ApplyState(brio::kRowNormal);
@@ -112,11 +117,16 @@ void drawSkinnedRow(TCanvas& canvas, const TSeCustomItem& item, const RECT& row,
         return;
     }
     TSeSkinObject* object = skin.Item();
+    TSeBitmap* whole = nullptr;
+    if (skin.Frame() && look.frameSize.cx > 0)
+        whole = skin.RowPicture(look.frameSize, Offset(row, look.clientOrigin), state, item.Enabled());
+    if (whole)
+        BitBlt(canvas.Handle(), row.left, row.top, whole->Width(), whole->Height(), whole->DC(), 0, 0, SRCCOPY);
+    else if (TSeBitmap* picture = skin.ItemPicture(SIZE{::Width(row), ::Height(row)}, state, item.Enabled()))
+        picture->Draw(canvas.Handle(), row.left, row.top, true);
+    // The font of the state the picture was drawn in.
     object->SetEnabled(item.Enabled());
     object->ApplyState(state);
-    object->SetText("");
-    object->ArrangeIn(row);
-    object->Draw(canvas);
     TFont* font = object->EffectiveFont();
     const TColor colour = item.Enabled() ? font->Color() : kDisabledSkinText;
     drawRowContent(canvas, item, row, std::max(object->TextMarginLeft(), look.imageColumn),
@@ -160,9 +170,8 @@ TFont* brio::menuRowFont(const MenuLook& look)
     return look.skinned() ? look.skin->Item()->EffectiveFont() : Screen->MenuFont();
 }
 
-SIZE brio::measureMenuRow(const TSeCustomItem& item, const MenuLook& look)
+SIZE brio::measureMenuRow(const TSeCustomItem& item, const MenuLook& look, const MeasuringDc& dc)
 {
-    TFont* font = menuRowFont(look);
     if (look.skinned()) {
         TSeSkinObject* object = look.skin->Item();
         if (item.IsSeparator()) {
@@ -173,14 +182,14 @@ SIZE brio::measureMenuRow(const TSeCustomItem& item, const MenuLook& look)
         int height = object->Height();
         if (height < look.imageColumn - 4)
             height = look.imageColumn + 4;
-        return SIZE{rowWidth(item, object->EffectiveFont(), look), height};
+        return SIZE{rowWidth(item, dc, look), height};
     }
     if (item.IsSeparator())
         return SIZE{0, kPlainSeparatorHeight};
     int height = std::max(systemMenuHeight(), kMinPlainRowHeight);
     if (hasImage(item, look))
         height = std::max(height, look.images->Height() + 4);
-    return SIZE{rowWidth(item, font, look), height};
+    return SIZE{rowWidth(item, dc, look), height};
 }
 
 void brio::drawMenuRow(TCanvas& canvas, const TSeCustomItem& item, const RECT& row, std::uint8_t state,
@@ -227,10 +236,10 @@ void brio::drawMenuScrollArea(TCanvas& canvas, const RECT& area, bool up, bool h
 void brio::drawMenuFrame(TCanvas& canvas, const RECT& whole, const MenuLook& look)
 {
     if (look.skinned() && look.skin->Frame()) {
-        TSeSkinObject* frame = look.skin->Frame();
-        frame->ApplyState(kRowNormal);
-        frame->ArrangeIn(whole);
-        frame->Draw(canvas);
+        TSeBitmap* picture = look.skin->FramePicture(SIZE{::Width(whole), ::Height(whole)});
+        if (picture)
+            BitBlt(canvas.Handle(), whole.left, whole.top, picture->Width(), picture->Height(), picture->DC(), 0, 0,
+                   SRCCOPY);
         return;
     }
     if (look.skinned()) {

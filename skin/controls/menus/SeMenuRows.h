@@ -15,10 +15,17 @@ class TSeMenuSkin;
 
 namespace brio {
 
+class MeasuringDc;
+
 struct MenuLook {
     TSeMenuSkin* skin = nullptr; // null or unbound: the plain look
     TImageList* images = nullptr;
     int imageColumn = 22;
+    // Where the rows' area lies in the frame, and the frame's size, once the
+    // level is measured: skinned rows are then copied whole from pictures
+    // of the frame with the row drawn over it.
+    SIZE frameSize{};
+    POINT clientOrigin{};
     bool skinned() const;
 };
 
@@ -33,7 +40,8 @@ constexpr std::uint8_t kRowSelected = 7;
 MenuLook menuLookFor(TSeMenuSkin* skin, TImageList* images);
 // The font rows are measured and drawn with.
 TFont* menuRowFont(const MenuLook& look);
-SIZE measureMenuRow(const TSeCustomItem& item, const MenuLook& look);
+// `dc` has menuRowFont(look) selected (one for all rows of a level).
+SIZE measureMenuRow(const TSeCustomItem& item, const MenuLook& look, const MeasuringDc& dc);
 void drawMenuRow(TCanvas& canvas, const TSeCustomItem& item, const RECT& row, std::uint8_t state,
                  const MenuLook& look);
 void drawMenuScrollArea(TCanvas& canvas, const RECT& area, bool up, bool hot, const MenuLook& look);

@@ -1,48 +1,42 @@
 #pragma once
-// TSePopupForm: the frame of a popup menu window, with the window effects
-// the menu's options ask for (blending, shadow, and the show animation of
-// a menu's first level). It draws the menu frame ("Frame" of the skin's
-// "PopupMenu", or three plain one-pixel frames) and says how far inside
-// it the rows lie.
+// TSePopupForm: the form-skinning component of a popup menu window, without
+// caption or borders. Through it a popup gets what every skinned window
+// has (the frame measured and painted outside the client area, the window
+// region, the drop shadow, blending and the show animation its options ask
+// for); what it draws is the menu's frame ("Frame" of the skin's
+// "PopupMenu", or three plain one-pixel frames) and, as the client
+// background, the rows of its window's view.
 
+#include "skin/controls/forms/SeCustomForm.h"
 #include "skin/controls/menus/SeMenuRows.h"
-#include "skin/controls/options/SeWindowOptions.h"
-
-#include "ui/component/Component.h"
 
 class TCanvas;
 class TSePopupWindow;
 
-class TSePopupForm : public TComponent {
+class TSePopupForm : public TSeCustomForm {
 public:
-    // The popup form needs only room for a one-row menu: unlike an
-    // ordinary skinned form it does not pad small windows up to a caption.
+    // Popups need only room for a one-row menu: an ordinary form's minimum
+    // (room for a caption and its buttons) would pad small menus.
     static constexpr SIZE kMinTrackSize{8, 8};
 
     explicit TSePopupForm(TSePopupWindow* window);
 
     TSePopupWindow* Window() const { return window_; }
-    TSeBlending* Blending() { return options_.Blending(); }
-    TSeShadow* Shadow() { return options_.Shadow(); }
-    TSeAnimation* Animation() { return options_.Animation(); }
-    bool StayOnTop() const { return stayOnTop_; }
-    void SetStayOnTop(bool value) { stayOnTop_ = value; }
-
     void SetLook(const brio::MenuLook& look) { look_ = look; }
     // How far inside the window the rows' area lies on each side.
     RECT ClientInsets() const;
-    // Extra width and height the window needs for its effects.
-    SIZE EffectsSize() const;
-    // Draws the frame over the whole window (`whole` in client
-    // coordinates of the window).
-    void PaintFrame(TCanvas& canvas, const RECT& whole);
-    // Gives the window the frame's outline (a skin frame with rounded or
-    // cut corners), the rows' area always included.
-    void UpdateRegion(HWND window, SIZE size);
+
+    RECT GetClientBounds() override;
+    SIZE GetMinTrackSize() override;
+    HRGN CreateRegion() override;
+    void PaintFrame(TCanvas& canvas) override;
+    void PaintClient(TCanvas& canvas) override;
+    TSeFrameZone HitTestZone(POINT) override { return fzNone; }
+
+protected:
+    void AfterLoad() override;
 
 private:
     TSePopupWindow* window_;
-    TSeWindowOptions options_;
-    bool stayOnTop_ = false;
     brio::MenuLook look_;
 };

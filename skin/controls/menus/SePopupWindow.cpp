@@ -29,11 +29,13 @@ std::vector<TSePopupWindow*> TSePopupWindow::OpenWindows()
 }
 
 TSePopupWindow::TSePopupWindow(TSeCustomItem* item)
-    : TCustomForm(nullptr), item_(item), popupForm_(new TSePopupForm(this)),
-      view_(std::make_unique<TSePopupView>(item, this))
+    : TCustomForm(nullptr), item_(item), view_(std::make_unique<TSePopupView>(item, this))
 {
-    SetBorderStyle(bsNone);
     SetColor(clMenu);
+    // Built like a form from a definition: the frame attaches when loading
+    // ends, in Place, so that the window is made once, at its final size.
+    BeginLoading();
+    popupForm_ = new TSePopupForm(this);
     openWindows().push_back(this);
 }
 
@@ -60,6 +62,8 @@ void TSePopupWindow::TakeOptions(TSePopupMenuOptions* options, bool animate)
     popupForm_->Shadow()->Assign(options->Shadow());
     if (animate)
         popupForm_->Animation()->Assign(options->Animation());
+    else
+        popupForm_->Animation()->SetEnabled(false);
 }
 
 brio::MenuLook TSePopupWindow::Look() const
@@ -78,15 +82,25 @@ SIZE TSePopupWindow::Measure()
     popupForm_->SetLook(look);
     view_->SetLook(look);
     const RECT insets = popupForm_->ClientInsets();
-    view_->SetOrigin(POINT{insets.left, insets.top});
     view_->Layout(look);
     const SIZE content = view_->ContentSize();
-    const SIZE effects = popupForm_->EffectsSize();
-    SIZE size{content.cx + insets.left + insets.right + effects.cx,
-              content.cy + insets.top + insets.bottom + effects.cy};
+    const int shadow = popupForm_->Shadow()->Enabled() ? popupForm_->Shadow()->Size() : 0;
+    SIZE size{content.cx + insets.left + insets.right + shadow, content.cy + insets.top + insets.bottom + shadow};
     size.cx = std::max(size.cx, TSePopupForm::kMinTrackSize.cx);
     size.cy = std::max(size.cy, TSePopupForm::kMinTrackSize.cy);
+    brio::MenuLook placed = look;
+    placed.frameSize = SIZE{size.cx - shadow, size.cy - shadow};
+    placed.clientOrigin = POINT{insets.left, insets.top};
+    view_->SetLook(placed);
     return size;
+}
+
+void TSePopupWindow::Place(const RECT& bounds)
+{
+    SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    if (ComponentState().Contains(csLoading))
+        EndLoading();
+    HandleNeeded();
 }
 
 void TSePopupWindow::ShowNoActivate()
@@ -120,26 +134,8 @@ void TSePopupWindow::WndProc(TMessage& message)
         if (LOWORD(message.WParam) != WA_INACTIVE)
             keepOwnerActive();
         break;
-    case WM_ERASEBKGND:
-        // The frame and the rows cover every pixel.
-        message.Result = 1;
-        return;
     default:
         break;
     }
     TCustomForm::WndProc(message);
-}
-
-void TSePopupWindow::PaintWindow(HDC dc)
-{
-    RECT clip{};
-    if (GetClipBox(dc, &clip) == NULLREGION)
-        return;
-    TCanvas canvas;
-    canvas.SetHandle(dc);
-    RECT whole{};
-    GetClientRect(Handle(), &whole);
-    popupForm_->PaintFrame(canvas, whole);
-    view_->Paint(canvas, clip);
-    canvas.SetHandle(nullptr);
 }

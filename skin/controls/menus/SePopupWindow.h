@@ -2,8 +2,8 @@
 // TSePopupWindow: the window of one open menu level. It is a borderless
 // top-most tool window (override-redirect on X11) that never takes the
 // activation: it is shown and hidden without activating, a click on it
-// keeps the owner's frame painted active, and its rows are drawn by its
-// TSePopupView inside the frame its TSePopupForm draws.
+// keeps the owner's frame painted active. Its TSePopupForm draws the frame
+// around the client area, where the TSePopupView draws the rows.
 // TSeSkinPopupWindow draws in the look of the menu's bound skin.
 
 #include "skin/controls/menus/SeItemView.h"
@@ -38,6 +38,9 @@ public:
     // Lays the rows out; the window's size follows (frame and effects
     // included).
     SIZE Measure();
+    // Gives the window its place (screen coordinates) and makes it, with
+    // its frame attached; it stays hidden.
+    void Place(const RECT& bounds);
     void ShowNoActivate();
     void HideNoActivate();
     // Every popup window that exists now, oldest first.
@@ -46,7 +49,6 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
-    void PaintWindow(HDC dc) override;
     // The look rows are drawn in.
     virtual brio::MenuLook Look() const;
 

@@ -42,6 +42,11 @@ public:
         GetCursorPos(&p);
         followPointer(p);
         TrackPopupWindow(view_.Handle(), [this](MSG& msg) { return filter(msg); }, view_.Ended());
+        // The loop also ends when the capture went elsewhere (a click on
+        // the desktop), the window went or the application ends: then no
+        // level may take the input back.
+        if (!view_.Ended())
+            view_.EndAll();
         stopScrolling();
         view_.Select(-1);
         view_.SetTracking(false);
@@ -280,7 +285,7 @@ private:
         if (direction == 0)
             return;
         view_.SetScrollDirection(direction);
-        InvalidateRect(view_.Handle(), nullptr, FALSE);
+        InvalidateRect(view_.Handle(), nullptr, TRUE);
         SetTimer(view_.Handle(), kScrollTimer, kScrollIntervalMs, nullptr);
     }
 
@@ -290,7 +295,7 @@ private:
             return;
         view_.SetScrollDirection(0);
         KillTimer(view_.Handle(), kScrollTimer);
-        InvalidateRect(view_.Handle(), nullptr, FALSE);
+        InvalidateRect(view_.Handle(), nullptr, TRUE);
     }
 
     void onScrollTick()

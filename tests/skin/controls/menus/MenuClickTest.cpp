@@ -103,6 +103,16 @@ TEST_F(MenuClicks, APressOutsideClosesEverythingAndRunsNothing)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(MenuClicks, AClickOnTheDesktopClosesEveryLevel)
+{
+    // The window system takes the capture away; no level may take it back.
+    script({press(VK_DOWN), press(VK_RIGHT), noteLevels(), [&] { backend().desktopClicked(); }});
+    popup();
+    EXPECT_TRUE(scriptDone());
+    EXPECT_EQ(log.events(), (Events{"levels 2"}));
+    EXPECT_TRUE(visibleLevels().empty());
+}
+
 TEST_F(MenuClicks, ASecondPopupClosesTheFirst)
 {
     auto* other = new TSeCustomPopupMenu(form);

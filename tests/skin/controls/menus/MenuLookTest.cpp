@@ -6,6 +6,7 @@
 #include "tests/skin/SkinTestSupport.h"
 
 #include "skin/controls/menus/SeMenuSkin.h"
+#include "skin/controls/menus/SePopupForm.h"
 #include "skin/controls/menus/SePopupPlacement.h"
 #include "skin/controls/menus/SeSkinItem.h"
 #include "skin/controls/menus/SeSkinPopupMenu.h"
@@ -141,6 +142,12 @@ TEST_F(MenuLook, TheShippedSkinDrawsFrameRowsAndSelection)
     restore.bottom = restore.top + Height(more);
     EXPECT_FALSE(sameArea(*shot, more, restore));
     EXPECT_GT(coloursIn(*shot, rows[2]), 3u) << "text and a check mark on the row";
+    // Rows the selection passed over and rows it never reached look alike:
+    // the frame's middle behind them, not what was drawn there before.
+    auto besideText = [&](const RECT& r) { return shot->at(r.right - 4, (r.top + r.bottom) / 2); };
+    EXPECT_EQ(besideText(rows[0]), besideText(rows[6]));
+    EXPECT_NE(besideText(rows[6]) & 0xFFFFFF, 0u);
+    EXPECT_EQ(shot->at(rows[5].right - 4, rows[5].top + 1), besideText(rows[6])) << "behind the separator";
 }
 
 TEST_F(MenuLook, WithoutASkinTheMenuIsPlainAndStillComplete)
@@ -241,6 +248,31 @@ TEST_F(MenuLook, AScrolledSubmenuShowsItsCountAndFollowsTheSelection)
     popup();
     EXPECT_TRUE(scriptDone());
     EXPECT_EQ(seen, (std::vector<std::string>{"012", "345", "012", "234"}));
+}
+
+TEST_F(MenuLook, PopupsTakeTheMenusEffectsAndOnlyTheFirstLevelAnimates)
+{
+    TSeCustomItem* more = add(menu->Items(), "&More");
+    add(more, "&Effects");
+    menu->PopupMenuOptions()->Shadow()->SetEnabled(true);
+    menu->PopupMenuOptions()->Shadow()->SetSize(6);
+    menu->PopupMenuOptions()->Animation()->SetEnabled(true);
+    menu->PopupMenuOptions()->Animation()->SetTime(50);
+    std::vector<std::string> seen;
+    script({press(VK_RIGHT), [&] {
+                for (TSePopupWindow* level : visibleLevels()) {
+                    TSePopupForm* popupForm = level->PopupForm();
+                    RECT window{};
+                    GetWindowRect(level->Handle(), &window);
+                    const RECT row = level->View()->RowScreenRect(0);
+                    seen.push_back(std::string(popupForm->Animation()->Enabled() ? "animated" : "still") + " shadow " +
+                                   std::to_string(window.right - row.right - 3) + " " +
+                                   std::to_string(window.bottom - row.bottom - 3));
+                }
+            },
+            press(VK_MENU)});
+    popup();
+    EXPECT_EQ(seen, (std::vector<std::string>{"animated shadow 6 6", "still shadow 6 6"}));
 }
 
 } // namespace
