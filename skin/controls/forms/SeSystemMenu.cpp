@@ -4,12 +4,14 @@
 #include "skin/controls/forms/SeCustomForm.h"
 
 #include "skin/controls/forms/SeFormPopupMenu.h"
+#include "skin/controls/forms/SeSkinForm.h"
+#include "skin/controls/menus/SeCustomItem.h"
+#include "skin/controls/menus/SeCustomPopupMenu.h"
 
 #include "ui/component/Exception.h"
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/ImageList.h"
-#include "ui/menus/Menu.h"
 
 #include <array>
 
@@ -46,11 +48,14 @@ TPopupMenu* TSeCustomForm::BuildSystemMenu()
             menuImages_->AddMasked(&image, clFuchsia);
         }
     }
-    builtInMenu_->SetImages(menuImages_);
-    TMenuItem* items = builtInMenu_->Items();
+    auto* menu = static_cast<TSeCustomPopupMenu*>(builtInMenu_);
+    menu->SetImages(menuImages_);
+    if (auto* skinned = dynamic_cast<TSeSkinForm*>(this))
+        SetFormMenuEngine(menu, skinned->SkinEngine());
+    TSeCustomItem* items = menu->Items();
     items->Clear();
     auto add = [&](const char* caption, int image) {
-        auto* item = new TMenuItem(builtInMenu_);
+        TSeCustomItem* item = items->CreateItem(builtInMenu_);
         item->SetCaption(caption);
         item->SetImageIndex(image);
         std::string text = caption;

@@ -5,6 +5,8 @@
 #include "tests/skin/controls/forms/FormTestSupport.h"
 
 #include "skin/controls/forms/SeCustomForm.h"
+#include "skin/controls/menus/SeCustomItem.h"
+#include "skin/controls/menus/SeCustomPopupMenu.h"
 #include "skin/engine/SeBitmap.h"
 #include "skin/engine/SeBitmapLink.h"
 #include "skin/engine/SeSkinEngine.h"
@@ -27,11 +29,16 @@ void mainWindowSettings(TSeSkinForm* f)
     f->Dragging()->SetSizeable(false);
 }
 
+TSeCustomItem* rows(TPopupMenu* menu)
+{
+    return static_cast<TSeCustomPopupMenu*>(menu)->Items();
+}
+
 std::vector<std::string> captions(TPopupMenu* menu)
 {
     std::vector<std::string> out;
-    for (int i = 0; i < menu->Items()->Count(); ++i)
-        out.push_back(menu->Items()->Items(i)->Caption());
+    for (int i = 0; i < rows(menu)->Count(); ++i)
+        out.push_back(rows(menu)->Items(i)->Caption());
     return out;
 }
 
@@ -108,7 +115,7 @@ TEST_F(FrameBehaviour, TheBuiltInMenuFollowsTheIconsAndTheState)
     skin->Maximize();
     EXPECT_EQ(captions(skin->BuildSystemMenu()),
               (std::vector<std::string>{"&Restore", "Mi&nimize", "Ro&llup", "Minimize to &Tray", "-", "&Close"}));
-    skin->BuildSystemMenu()->Items()->Items(0)->Click();
+    rows(skin->BuildSystemMenu())->Items(0)->RunClick();
     EXPECT_EQ(skin->WindowState(), kwsNormal);
 }
 
