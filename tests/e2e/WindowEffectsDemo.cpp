@@ -102,7 +102,7 @@ int main()
     }
     brio::SelectColorScheme("Graphite");
     Application->Initialize();
-    makeBackdrop();
+    HWND backdrop = makeBackdrop();
     pumpFor(500);
 
     auto* form = new TForm(Application);
@@ -143,5 +143,7 @@ int main()
     pumpFor(3000);
     say("done");
     delete form;
+    DestroyWindow(backdrop);
+    delete backdropPicture;
     return 0;
 }
