@@ -327,6 +327,25 @@ TEST_F(ControlBase, SkinnedParentPaintsItsBackgroundForATransparentChildOnly)
     EXPECT_NE(untouched.at(10, 10), Pixel(0xFF123456));
 }
 
+TEST_F(ControlBase, SeeThroughInsideSeeThroughShowsTheOuterParent)
+{
+    const auto alone = paintPanel();
+    auto* middle = new ColourPanel(form);
+    middle->SetBounds(17, 9, 150, 100);
+    middle->SetTransparent(true);
+    middle->SetParent(panel);
+    auto* inner = new Probe(form);
+    inner->SetBounds(23, 31, 60, 40);
+    inner->SetTransparent(true);
+    inner->SetParent(middle);
+    for (TSePerformance mode : {kspNoBuffer, kspSharedBuffer, kspDoubleBuffer}) {
+        middle->SetPerformance(mode);
+        inner->SetPerformance(mode);
+        const auto shown = paintPanel();
+        EXPECT_EQ(differing(*alone, *shown, middle->BoundsRect()), 0) << "mode " << int(mode);
+    }
+}
+
 TEST_F(ControlBase, FramedControlsClientAreaLosesBorderAndBevels)
 {
     auto* framed = new ColourPanel(form);
