@@ -175,6 +175,7 @@ TEST_F(HintWindow, ShadowMakesTheHintLargerBySize)
     EXPECT_TRUE(shown->HintForm()->Shadow()->Enabled());
     EXPECT_EQ(shown->Width() - shown->ClientWidth(), 7);
     EXPECT_EQ(shown->Height() - shown->ClientHeight(), 7);
+    backend().writeScreenPng(skintest::OutputPath("hint-shadow.png"));
     hint->Shadow()->SetEnabled(false);
     advance(Application->HintHidePause + 10);
     shown = showHintOf(target);
