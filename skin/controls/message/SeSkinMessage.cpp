@@ -32,10 +32,22 @@ void TSeSkinMessage::Notification(TComponent* component, TOperation operation)
     TSeCustomMessage::Notification(component, operation);
 }
 
+namespace {
+
+// A skinned part made for `owner` and bound to `engine`.
+template <class T>
+T* boundTo(TSeSkinEngine* engine, TComponent* owner)
+{
+    auto* part = new T(owner);
+    part->SetSkinEngine(engine);
+    return part;
+}
+
+} // namespace
+
 TSeMessageButton* TSeSkinMessage::CreateButton(TComponent* owner)
 {
-    auto* button = new TSeSkinButton(owner);
-    button->SetSkinEngine(engine_);
+    auto* button = boundTo<TSeSkinButton>(engine_, owner);
     if (auto* parent = dynamic_cast<TWinControl*>(owner))
         button->SetParent(parent);
     return button;
@@ -43,28 +55,20 @@ TSeMessageButton* TSeSkinMessage::CreateButton(TComponent* owner)
 
 TSeMessageEdit* TSeSkinMessage::CreateEdit(TComponent* owner)
 {
-    auto* edit = new TSeSkinEdit(owner);
-    edit->SetSkinEngine(engine_);
-    return edit;
+    return boundTo<TSeSkinEdit>(engine_, owner);
 }
 
 TSeMessageLabel* TSeSkinMessage::CreateLabel(TComponent* owner)
 {
-    auto* label = new TSeSkinLabel(owner);
-    label->SetSkinEngine(engine_);
-    return label;
+    return boundTo<TSeSkinLabel>(engine_, owner);
 }
 
 TSeMessageCheckBox* TSeSkinMessage::CreateCheckBox(TComponent* owner)
 {
-    auto* box = new TSeSkinCheckBox(owner);
-    box->SetSkinEngine(engine_);
-    return box;
+    return boundTo<TSeSkinCheckBox>(engine_, owner);
 }
 
 TSeCustomForm* TSeSkinMessage::CreateFormSkin(TComponent* owner)
 {
-    auto* skin = new TSeSkinForm(owner);
-    skin->SetSkinEngine(engine_);
-    return skin;
+    return boundTo<TSeSkinForm>(engine_, owner);
 }
