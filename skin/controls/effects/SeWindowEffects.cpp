@@ -2,6 +2,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/WinUser.h"
+#include "platform/gdi/GdiObjectOwner.h"
 #include "platform/window/Backend.h"
 #include "skin/controls/effects/SeDesktopBlend.h"
 #include "skin/controls/effects/SeEffectPixels.h"
@@ -103,7 +104,8 @@ bool WindowEffects::runShowAnimation(HWND hwnd, SIZE windowSize, const TSeAnimat
     image_->Allocate(windowSize.cx, windowSize.cy);
     if (image_->IsEmpty())
         return false;
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GdiObjectOwner<HRGN> owned(CreateRectRgn(0, 0, 0, 0));
+    HRGN region = owned.get();
     const bool shaped = GetWindowRgn(hwnd, region) != ERROR;
     bool played = false;
     {
@@ -122,7 +124,6 @@ bool WindowEffects::runShowAnimation(HWND hwnd, SIZE windowSize, const TSeAnimat
         played = animation_.play(picture, desktop_.pixels(), POINT{at.left, at.top}, shaped ? region : nullptr,
                                  options);
     }
-    DeleteObject(region);
     if (played && SetTimer(hwnd, kLastFrameTimer, 0, lastFrameTimer)) {
         timerWindow_ = hwnd;
         waitingWindows()[hwnd] = this;

@@ -12,6 +12,7 @@
 #include "skin/engine/SeBitmap.h"
 
 #include "platform/RectMath.h"
+#include "platform/gdi/DcStateSaver.h"
 #include "ui/forms/Form.h"
 
 namespace {
@@ -146,7 +147,7 @@ void TSeCustomForm::composeShowPicture(TSeBitmap& image)
     SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(image.DC()), 0);
     RECT client = GetClientBounds();
     HDC dc = image.DC();
-    int saved = SaveDC(dc);
+    brio::DcStateSaver saved(dc);
     OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
     IntersectClipRect(dc, 0, 0, form_->ClientWidth(), form_->ClientHeight());
     form_->PaintControls(dc, nullptr);
@@ -155,7 +156,6 @@ void TSeCustomForm::composeShowPicture(TSeBitmap& image)
         if (child && child->Visible())
             child->PaintTo(dc, child->Left(), child->Top());
     }
-    RestoreDC(dc, saved);
 }
 
 void TSeCustomForm::paintShadowInto(TSeBitmap& bitmap)

@@ -11,6 +11,8 @@
 #include "tests/skin/controls/forms/FormTestSupport.h"
 
 #include "platform/RectMath.h"
+#include "ui/stdctrls/Label.h"
+#include "ui/stdctrls/Panel.h"
 
 #include <chrono>
 
@@ -178,6 +180,16 @@ TEST_F(FormEffects, ShownFormAnimatesAndEndsOnItsOwnPicture)
                f->Animation()->SetEffect(keDiamondOut);
                f->Animation()->SetTime(400);
            }});
+    // A windowed child and a windowless one: both are in the picture.
+    auto* panel = new TPanel(host);
+    panel->SetParent(host);
+    panel->SetBounds(20, 20, 120, 60);
+    panel->SetColor(clRed);
+    panel->SetCaption("Panel");
+    auto* label = new TLabel(host);
+    label->SetParent(host);
+    label->SetBounds(160, 40, 100, 20);
+    label->SetCaption("A label");
     const auto start = std::chrono::steady_clock::now();
     host->Show();
     const double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
