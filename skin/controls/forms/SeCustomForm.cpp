@@ -177,6 +177,10 @@ void TSeCustomForm::ShowButtonHint(TSeSkinObject*, POINT screenPoint)
 
 void TSeCustomForm::Loaded()
 {
+    // A state from the definition waits for the first show; meanwhile the
+    // frame is measured as a normal one.
+    deferredState_ = windowState_;
+    windowState_ = kwsNormal;
     TSeHook::Loaded();
     AfterLoad();
 }
@@ -192,8 +196,8 @@ void TSeCustomForm::AfterLoad()
     if (!trayIcon_.hIcon && Application->Icon() && !Application->Icon()->Empty())
         trayIcon_.hIcon = Application->Icon()->Handle();
     Shell_NotifyIcon(NIM_MODIFY, &trayIcon_);
-    TSeWindowState fromDefinition = windowState_;
-    windowState_ = kwsNormal;
+    TSeWindowState fromDefinition = deferredState_;
+    deferredState_ = kwsNormal;
 
     if (form_) {
         TNotifyEvent resize = std::move(form_->OnResize);

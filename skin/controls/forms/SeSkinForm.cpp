@@ -48,6 +48,16 @@ TSeFrameZone zoneOfKind(TSeKind kind)
     }
 }
 
+// Lays every level out again: a part that appeared deep in the tree (a
+// caption button shown in this state) has a place only after its own
+// parent is laid out, even when no rectangle above it changed.
+void alignTree(TSeSkinObject* object)
+{
+    object->AlignObjects();
+    for (int i = 0; i < object->ChildCount(); ++i)
+        alignTree(object->Child(i));
+}
+
 bool isCaptionButton(const TSeSkinObject* object)
 {
     return dynamic_cast<const TSeSystemButton*>(object) || dynamic_cast<const TSeSysButtonSkinObject*>(object);
@@ -256,7 +266,7 @@ void TSeSkinForm::arrange()
     if (code != appliedState_) {
         appliedState_ = code;
         copy_->ApplyState(std::uint8_t(code));
-        copy_->AlignObjects();
+        alignTree(copy_.get());
     }
 }
 

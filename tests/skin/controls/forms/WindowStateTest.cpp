@@ -63,8 +63,13 @@ TEST_F(WindowStates, NormalMaximizeRestoreByTheCaptionButtonAndADoubleClick)
     clickAt(POINT{60, 12});
     clickAt(POINT{60, 12});
     note("caption double-clicked");
+    clickButton("MaxButton");
+    note("max button");
+    clickButton("RestoreButton");
+    note("restore button");
     expectTrace({"start: normal 100,100 310x234", "max button: maximized 0,0 1280x800",
-                 "caption double-clicked: normal 100,100 310x234"});
+                 "caption double-clicked: normal 100,100 310x234", "max button: maximized 0,0 1280x800",
+                 "restore button: normal 100,100 310x234"});
     EXPECT_EQ(skin->PreviousState(), kwsNormal);
 }
 
@@ -210,6 +215,7 @@ TEST_F(WindowStates, AStateFromTheDefinitionAppliesBeforeTheFirstShow)
     EXPECT_EQ(describe(windowRect()), "0,0 1280x800");
     skin->Restore();
     EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_EQ(describe(windowRect()), "100,100 310x234");
 }
 
 } // namespace
