@@ -238,6 +238,8 @@ private:
     void storeNormalBounds();
     void applyNormalBounds();
     void restoreFromTray();
+    // The window part of Minimize: the application's, or the form's own bounds.
+    void minimizeWindow();
     bool addTrayIcon();
     void deleteTrayIcon();
     void chainApplicationEvents();

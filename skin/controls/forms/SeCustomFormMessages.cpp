@@ -217,11 +217,14 @@ void TSeCustomForm::onNcButton(TMessage& m)
 
 namespace {
 
-// A client point of a mouse message in window coordinates.
-POINT windowPointOfClient(HWND hwnd, LPARAM lParam)
+// Where the pointer was for the message being handled, in window
+// coordinates. Its client point is relative to where the window stood when
+// the message was queued, which a live drag has moved since; the message's
+// screen position is not.
+POINT windowPointOfMessage(HWND hwnd)
 {
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ClientToScreen(hwnd, &p);
+    DWORD pos = GetMessagePos();
+    POINT p{GET_X_LPARAM(LPARAM(pos)), GET_Y_LPARAM(LPARAM(pos))};
     RECT window{};
     GetWindowRect(hwnd, &window);
     return POINT{p.x - window.left, p.y - window.top};
@@ -236,7 +239,7 @@ void TSeCustomForm::onMouseMove(TMessage& m)
         PaintNonClient();
     }
     if (buttonDown_) {
-        POINT p = windowPointOfClient(windowHandle(), m.LParam);
+        POINT p = windowPointOfMessage(windowHandle());
         FrameMouseMove(leftDown_ ? TShiftState{ssLeft} : TShiftState{ssRight}, p.x, p.y);
     }
 }
@@ -245,7 +248,7 @@ void TSeCustomForm::onLButtonUp(TMessage& m)
 {
     if (!buttonDown_)
         return;
-    POINT p = windowPointOfClient(windowHandle(), m.LParam);
+    POINT p = windowPointOfMessage(windowHandle());
     buttonDown_ = false;
     leftDown_ = false;
     FrameMouseUp(mbLeft, {}, p.x, p.y);
@@ -256,7 +259,7 @@ void TSeCustomForm::onActivate(TMessage& m)
     // Keeps the state in step when the system minimized the window; the
     // inactivation that the form's own minimize causes must not toggle it.
     bool inactive = LOWORD(m.WParam) == WA_INACTIVE;
-    bool minimized = HIWORD(m.WParam) != 0;
+    bool minimized = HIWORD(m.WParam) != 0 && IsIconic(windowHandle());
     if (inactive && minimized && windowState_ != kwsMinimized && windowState_ != kwsTray)
         Minimize();
 }

@@ -84,6 +84,10 @@ void TSeCustomForm::FrameMouseUp(TMouseButton button, TShiftState shift, int x, 
         return;
     if (GetCapture() == hwnd)
         ReleaseCapture();
+    // The release point is where the drag ends, whether or not a move
+    // to it was seen (the desktop may fold the last moves into the release).
+    if (dragInProgress_)
+        dragTo(windowOrigin(hwnd) + POINT{x, y});
     TSeFrameZone pressed = pressedZone_;
     bool wasDragging = dragInProgress_;
     pressedZone_ = fzNone;

@@ -106,6 +106,11 @@ void TSeCustomForm::Minimize()
     if (windowState_ == kwsNormal)
         storeNormalBounds();
     windowState_ = kwsMinimized;
+    minimizeWindow();
+}
+
+void TSeCustomForm::minimizeWindow()
+{
     if (minimizeApplication_) {
         Application->Minimize();
         HWND hwnd = windowHandle();
@@ -148,6 +153,13 @@ void TSeCustomForm::MinimizeToTray()
     std::string tip = cutText(minimizeApplication_ ? Application->Title() : caption_, kTipLimit);
     std::memset(trayIcon_.szTip, 0, sizeof(trayIcon_.szTip));
     std::memcpy(trayIcon_.szTip, tip.data(), tip.size());
+    // The icon comes first: without a notification area the window would
+    // be hidden for good, so it is minimized instead and stays reachable.
+    if (!addTrayIcon()) {
+        windowState_ = kwsMinimized;
+        minimizeWindow();
+        return;
+    }
     HWND hwnd = windowHandle();
     if (minimizeApplication_) {
         Application->Minimize();
@@ -156,23 +168,6 @@ void TSeCustomForm::MinimizeToTray()
     }
     if (hwnd)
         ShowWindow(hwnd, SW_HIDE);
-    if (addTrayIcon())
-        return;
-    // Without a notification area the window would be unreachable: it
-    // comes back and is minimized instead.
-    windowState_ = kwsMinimized;
-    if (minimizeApplication_) {
-        if (TCustomForm* main = Application->MainForm(); main && main->HandleAllocated() && main != form_)
-            ShowWindow(main->Handle(), SW_SHOWMINNOACTIVE);
-    }
-    if (hwnd) {
-        if (minimizeApplication_) {
-            ShowWindow(hwnd, SW_SHOWMINNOACTIVE);
-        } else {
-            ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-            applyBounds(GetMinimizedBounds());
-        }
-    }
 }
 
 void TSeCustomForm::Restore()
