@@ -211,3 +211,57 @@ TEST_F(FrameBehaviour, TheShowAnimationStartsOnABareShow)
 }
 
 } // namespace
+
+namespace {
+
+class FrameOptions : public FormTest {};
+
+TEST_F(FrameOptions, ConstraintsEnlargeTheHostAndLimitSizing)
+{
+    build();
+    TSizeConstraints limits;
+    limits.MinWidth = 400;
+    limits.MinHeight = 300;
+    limits.MaxWidth = 500;
+    skin->SetConstraints(&limits);
+    pump();
+    EXPECT_EQ(Width(windowRect()), 400);
+    EXPECT_EQ(Height(windowRect()), 300);
+    host->SetBounds(100, 100, 900, 320);
+    EXPECT_EQ(Width(windowRect()), 500);
+}
+
+TEST_F(FrameOptions, StayOnTopMakesTheWindowTopmostAndBack)
+{
+    build();
+    skin->SetStayOnTop(true);
+    EXPECT_TRUE(GetWindowLongPtr(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    skin->SetStayOnTop(false);
+    EXPECT_FALSE(GetWindowLongPtr(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(FrameOptions, TheShadowBandBelongsToTheWindowExceptWhenMaximized)
+{
+    build();
+    skin->Shadow()->SetSize(6);
+    skin->Shadow()->SetEnabled(true);
+    pump();
+    EXPECT_EQ(skin->ShadowExtent(), 6);
+    EXPECT_EQ(skin->WindowSize().cx, skin->FrameSize().cx + 6);
+    EXPECT_EQ(skin->WindowSize().cy, skin->FrameSize().cy + 6);
+    RECT region{};
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(hwnd(), rgn), ERROR);
+    GetRgnBox(rgn, &region);
+    EXPECT_EQ(region.right, skin->WindowSize().cx) << "the region reaches into the band";
+    skin->Maximize();
+    pump();
+    EXPECT_EQ(skin->ShadowExtent(), 0);
+    EXPECT_EQ(skin->WindowSize().cx, skin->FrameSize().cx);
+    GetWindowRgn(hwnd(), rgn);
+    GetRgnBox(rgn, &region);
+    EXPECT_EQ(region.right, skin->FrameSize().cx);
+    DeleteObject(rgn);
+}
+
+} // namespace
