@@ -265,3 +265,41 @@ TEST_F(FrameOptions, TheShadowBandBelongsToTheWindowExceptWhenMaximized)
 }
 
 } // namespace
+
+namespace {
+
+class FrameBuffers : public FormTest {};
+
+// Every buffering mode gives the same picture as painting straight into the
+// window: the strips copied back must cover the frame exactly.
+TEST_F(FrameBuffers, EveryModePaintsTheSameFrame)
+{
+    build();
+    RECT window = windowRect();
+    auto framePixels = [&] {
+        PixelBufferPtr screen = backend().composeScreen();
+        std::vector<Pixel> pixels;
+        for (int y = window.top; y < window.bottom; ++y)
+            for (int x = window.left; x < window.right; ++x)
+                pixels.push_back(screen->at(x, y));
+        return pixels;
+    };
+    skin->PaintNonClient();
+    const std::vector<Pixel> direct = framePixels();
+    for (TSeFormPerformance mode : {ksfpSharedBuffer, ksfpPersistentBuffer, ksfpDoubleBuffer}) {
+        skin->SetPerformance(mode);
+        // Garbage in the frame first, so a strip left out shows.
+        HDC dc = GetWindowDC(hwnd());
+        RECT all{0, 0, Width(window), Height(window)};
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        FillRect(dc, &all, red);
+        DeleteObject(red);
+        ReleaseDC(hwnd(), dc);
+        skin->UpdateRegion();
+        skin->PaintNonClient();
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_EQ(framePixels(), direct) << "mode " << int(mode);
+    }
+}
+
+} // namespace
