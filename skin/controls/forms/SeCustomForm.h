@@ -208,6 +208,8 @@ protected:
     void paintClientInto(TCanvas& canvas);
 
     bool paintingAllowed_ = true;
+    // PaintFrame draws straight onto the window (no buffer in between).
+    bool paintingToWindow_ = false;
     bool active_ = false;
     TSeFrameZone hoverZone_ = fzNone;
     TSeFrameZone pressedZone_ = fzNone;

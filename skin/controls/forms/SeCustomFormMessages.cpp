@@ -232,7 +232,7 @@ POINT windowPointOfMessage(HWND hwnd)
 
 } // namespace
 
-void TSeCustomForm::onMouseMove(TMessage& m)
+void TSeCustomForm::onMouseMove(TMessage&)
 {
     if (hoverZone_ != fzNone && !leftDown_) {
         hoverZone_ = fzNone;
@@ -244,7 +244,7 @@ void TSeCustomForm::onMouseMove(TMessage& m)
     }
 }
 
-void TSeCustomForm::onLButtonUp(TMessage& m)
+void TSeCustomForm::onLButtonUp(TMessage&)
 {
     if (!buttonDown_)
         return;

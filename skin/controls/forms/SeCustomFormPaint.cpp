@@ -102,7 +102,14 @@ void TSeCustomForm::PaintNonClient()
             SavedDc saved(windowDc);
             ExcludeClipRect(windowDc, client.left, client.top, client.right, client.bottom);
             BorrowedCanvas canvas(windowDc);
-            PaintFrame(canvas.canvas());
+            paintingToWindow_ = true;
+            try {
+                PaintFrame(canvas.canvas());
+            } catch (...) {
+                paintingToWindow_ = false;
+                throw;
+            }
+            paintingToWindow_ = false;
         }
         ReleaseDC(hwnd, windowDc);
         return;

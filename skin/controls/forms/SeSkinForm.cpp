@@ -1,6 +1,8 @@
 #include "skin/controls/forms/SeSkinForm.h"
 
 #include "skin/controls/SeFormSkinReceiver.h"
+#include "skin/engine/SeBitmap.h"
+#include "skin/engine/SePixels.h"
 #include "skin/engine/SeSkinEngine.h"
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinObjects.h"
@@ -386,7 +388,33 @@ void TSeSkinForm::PaintFrame(TCanvas& canvas)
     if (title_)
         title_->SetText(Caption());
     HiddenChild hidden(client_);
-    copy_->Draw(canvas);
+    HDC dc = canvas.Handle();
+    int bandHeight = client_ ? client_->Top() : 0;
+    if (!paintingToWindow_ || bandHeight <= 0) {
+        copy_->Draw(canvas);
+        return;
+    }
+    // Straight onto the window, the caption would show half drawn: it is
+    // composed aside and copied in one go, the rest drawn around it.
+    TSeBitmap band;
+    band.Allocate(FrameSize().cx, bandHeight);
+    band.Fill(SeKeyValue);
+    {
+        TCanvas bandCanvas;
+        bandCanvas.SetHandle(band.DC());
+        copy_->Draw(bandCanvas);
+        bandCanvas.SetHandle(nullptr);
+    }
+    BitBlt(dc, 0, 0, band.Width(), band.Height(), band.DC(), 0, 0, SRCCOPY);
+    int saved = SaveDC(dc);
+    ExcludeClipRect(dc, 0, 0, band.Width(), band.Height());
+    try {
+        copy_->Draw(canvas);
+    } catch (...) {
+        RestoreDC(dc, saved);
+        throw;
+    }
+    RestoreDC(dc, saved);
 }
 
 void TSeSkinForm::PaintClient(TCanvas& canvas)
