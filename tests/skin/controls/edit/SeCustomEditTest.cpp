@@ -211,6 +211,72 @@ TEST_F(SkinEditBox, TypingPastTheRightEdgeKeepsTheCaretInView)
     EXPECT_EQ(edit->FirstVisible(), 0);
 }
 
+TEST_F(SkinEditBox, DraggingPastTheRightEdgeScrollsTheSelectionOn)
+{
+    edit->SetText("a text long enough to run past the right edge of the box");
+    const RECT area = edit->GetTextArea();
+    const int y = (area.top + area.bottom) / 2;
+    TPoint start = screenPoint(edit, area.left + 1, y);
+    backend().mouseMove(start.x, start.y);
+    backend().mouseDown();
+    pump();
+    TPoint outside = screenPoint(edit, area.right + 5, y);
+    int previous = 0;
+    for (int i = 0; i < 60; ++i) {
+        backend().mouseMove(outside.x + (i % 2), outside.y);
+        pump();
+        ASSERT_GE(edit->SelLength(), previous);
+        previous = edit->SelLength();
+    }
+    backend().mouseUp();
+    pump();
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), int(edit->Text().size()));
+    EXPECT_GT(edit->FirstVisible(), 0);
+}
+
+TEST_F(SkinEditBox, ShortTextIsAlignedInTheArea)
+{
+    edit->SetText("abc");
+    edit->SetSelStart(0);
+    const RECT area = edit->GetTextArea();
+    EXPECT_EQ(edit->CaretPoint().x, area.left);
+    edit->SetSelStart(3);
+    const int width = edit->CaretPoint().x - area.left;
+    edit->SetTextAlignment(taRightJustify);
+    // The caret after the last character stays inside the area.
+    EXPECT_EQ(edit->CaretPoint().x, area.right - 1);
+    edit->SetSelStart(0);
+    EXPECT_EQ(edit->CaretPoint().x, area.right - width);
+    edit->SetTextAlignment(taCenter);
+    EXPECT_EQ(edit->CaretPoint().x, area.left + ((area.right - area.left) - width) / 2);
+    // A press left of the centred text puts the caret before it.
+    EXPECT_EQ(edit->PositionAt(area.left + 1), 0);
+    EXPECT_EQ(edit->PositionAt(area.right - 1), 3);
+}
+
+TEST_F(SkinEditBox, SurrogatePairsEditAndUndoAsOneCharacter)
+{
+    // U+1F600 takes two UTF-16 units.
+    type("a\xF0\x9F\x98\x80" "b");
+    EXPECT_EQ(edit->CaretIndex(), 4);
+    key(VK_LEFT);
+    key(VK_LEFT);
+    EXPECT_EQ(edit->CaretIndex(), 1);
+    key(VK_DELETE);
+    EXPECT_EQ(edit->Text(), "ab");
+    key('Z', VK_CONTROL);
+    EXPECT_EQ(edit->Text(), "a\xF0\x9F\x98\x80" "b");
+    // A selection end inside a pair moves to the pair's start.
+    edit->Select(2, 1);
+    EXPECT_EQ(edit->SelStart(), 1);
+    // A full box refuses a pair that would not fit whole.
+    edit->SetMaxLength(5);
+    key(VK_END);
+    type("\xF0\x9F\x98\x80");
+    EXPECT_EQ(edit->Text(), "a\xF0\x9F\x98\x80" "b");
+}
+
 TEST_F(SkinEditBox, ATextAreaOfOnePixelOrNoneDoesNotHang)
 {
     // Border 3 and bevel 1 on each side: 9 leaves one pixel, 8 leaves none.
