@@ -135,6 +135,7 @@ protected:
     brio::EditTextModel& model() { return model_; }
 
 private:
+    template <typename T> void changeLook(T& field, T value);
     void typeUnit(char16_t unit);
     void insertText(std::u16string_view text);
     // After an edit: positions, scroll and caret follow, OnChange runs.
@@ -154,6 +155,9 @@ private:
     const std::vector<int>& positions();
     int advanceOf(char32_t c);
     int textX(int position);
+    // The position under client x: the nearest boundary, or the start of
+    // the character the point lies on.
+    int positionFor(int x, bool nearestBoundary);
     int alignmentOffset();
 
     brio::EditTextModel model_;

@@ -1,7 +1,7 @@
 // The edit box with a button: the text keeps clear of the button, a click
 // on it reports without touching the selection, and the box's height.
 
-#include "tests/support/UiTestSupport.h"
+#include "tests/skin/controls/edit/EditBoxFixture.h"
 
 #include "skin/controls/edit/SeCustomEditButton.h"
 
@@ -11,26 +11,15 @@
 
 namespace {
 
-using uitest::UiTest;
-
-class EditWithButton : public UiTest {
+class EditWithButton : public EditBoxFixture<TSeCustomEditButton> {
 protected:
-    TForm* form = nullptr;
-    TSeCustomEditButton* edit = nullptr;
     int clicks = 0;
 
     void SetUp() override
     {
         UiTest::SetUp();
-        form = makeForm();
-        edit = new TSeCustomEditButton(form);
-        edit->SetBounds(10, 10, 160, 21);
-        edit->SetParent(form);
+        makeBox(160);
         edit->OnButtonClick = [this](TObject*) { ++clicks; };
-        form->Show();
-        pump();
-        edit->SetFocus();
-        pump();
     }
 };
 
@@ -48,8 +37,7 @@ TEST_F(EditWithButton, TheTextAreaGivesUpTheButtonsSide)
     EXPECT_EQ(edit->Button()->Top() + edit->Button()->Height(), client.bottom + edit->BorderWidth());
 
     // Typing past the edge keeps the caret left of the button.
-    backend().typeText("a line of text that runs well past the button");
-    pump();
+    type("a line of text that runs well past the button");
     EXPECT_LT(edit->CaretPoint().x, edit->Button()->Left());
     EXPECT_GT(edit->FirstVisible(), 0);
 
@@ -78,8 +66,7 @@ TEST_F(EditWithButton, AClickReportsAndKeepsTheSelection)
     EXPECT_EQ(edit->SelLength(), 4);
     EXPECT_EQ(edit->Text(), "path/to/file.wav");
     // And typing goes on in the box.
-    backend().typeText("X");
-    pump();
+    type("X");
     EXPECT_EQ(edit->Text(), "patX/file.wav");
 }
 
@@ -106,29 +93,20 @@ TEST_F(EditWithButton, AutoSizeHeightIsTwiceTheTopInsetAndOneLine)
 
 namespace {
 
-class SkinnedEditWithButton : public UiTest {
+class SkinnedEditWithButton : public EditBoxFixture<TSeSkinEditButton> {
 protected:
-    TForm* form = nullptr;
     TSeSkinEngine* engine = nullptr;
-    TSeSkinEditButton* edit = nullptr;
     int clicks = 0;
 
     void SetUp() override
     {
         UiTest::SetUp();
-        form = makeForm();
+        makeBox(200);
         engine = skintest::MakeShippedSkinEngine(form);
         if (!engine)
             GTEST_SKIP() << "this build has no shipped skin";
-        edit = new TSeSkinEditButton(form);
-        edit->SetBounds(10, 10, 200, 21);
-        edit->SetParent(form);
         edit->SetSkinEngine(engine);
         edit->OnButtonClick = [this](TObject*) { ++clicks; };
-        form->Show();
-        pump();
-        edit->SetFocus();
-        pump();
     }
 };
 

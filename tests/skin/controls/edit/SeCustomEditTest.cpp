@@ -2,7 +2,7 @@
 // backend: undo through the keys, MaxLength, caret and scroll, the
 // clipboard, letter case, the context menu, and what it paints.
 
-#include "tests/support/UiTestSupport.h"
+#include "tests/skin/controls/edit/EditBoxFixture.h"
 
 #include "skin/controls/edit/SeCustomEdit.h"
 
@@ -18,8 +18,6 @@
 
 
 namespace {
-
-using uitest::UiTest;
 
 // Records where the menu was asked to open instead of running its loop.
 class RecordingMenu : public TSeCustomPopupMenu {
@@ -44,37 +42,27 @@ Pixel pixelOf(TColor color)
     return 0xFF000000u | (Pixel(GetRValue(c)) << 16) | (Pixel(GetGValue(c)) << 8) | Pixel(GetBValue(c));
 }
 
-class SkinEditBox : public UiTest {
+class SkinEditBox : public EditBoxFixture<RecordingEdit> {
 protected:
-    TForm* form = nullptr;
-    RecordingEdit* edit = nullptr;
     int changes = 0;
 
     void SetUp() override
     {
         UiTest::SetUp();
-        form = makeForm();
-        edit = new RecordingEdit(form);
-        edit->SetBounds(10, 10, 121, 21);
-        edit->SetParent(form);
+        makeBox(121);
         edit->OnChange = [this](TObject*) { ++changes; };
-        form->Show();
-        pump();
-        edit->SetFocus();
-        pump();
     }
-    void type(const std::string& text)
+    // Presses the left button at the text area's left edge, mid-height;
+    // returns that height.
+    int pressAtTextStart()
     {
-        backend().typeText(text);
+        const RECT area = edit->GetTextArea();
+        const int y = (area.top + area.bottom) / 2;
+        TPoint start = screenPoint(edit, area.left + 1, y);
+        backend().mouseMove(start.x, start.y);
+        backend().mouseDown();
         pump();
-    }
-    void key(int vk, int modifier = 0)
-    {
-        if (modifier)
-            pressWith(modifier, vk);
-        else
-            backend().pressKey(vk);
-        pump();
+        return y;
     }
     void setClipboard(const std::string& text)
     {
@@ -215,11 +203,7 @@ TEST_F(SkinEditBox, DraggingPastTheRightEdgeScrollsTheSelectionOn)
 {
     edit->SetText("a text long enough to run past the right edge of the box");
     const RECT area = edit->GetTextArea();
-    const int y = (area.top + area.bottom) / 2;
-    TPoint start = screenPoint(edit, area.left + 1, y);
-    backend().mouseMove(start.x, start.y);
-    backend().mouseDown();
-    pump();
+    const int y = pressAtTextStart();
     TPoint outside = screenPoint(edit, area.right + 5, y);
     int previous = 0;
     for (int i = 0; i < 60; ++i) {
@@ -381,12 +365,8 @@ TEST_F(SkinEditBox, MouseSelectsAndDoubleClickTakesAWord)
 {
     edit->SetText("alpha beta gamma");
     const RECT area = edit->GetTextArea();
-    const int y = (area.top + area.bottom) / 2;
     // Press at the left edge, drag a little right: the first characters.
-    TPoint start = screenPoint(edit, area.left + 1, y);
-    backend().mouseMove(start.x, start.y);
-    backend().mouseDown();
-    pump();
+    const int y = pressAtTextStart();
     EXPECT_EQ(edit->CaretIndex(), 0);
     EXPECT_EQ(edit->SelLength(), 0);
     const int toBeta = edit->PositionAt(area.left + 45);

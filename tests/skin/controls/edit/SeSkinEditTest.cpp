@@ -3,7 +3,7 @@
 // look when the skin goes away or changes.
 
 #include "tests/skin/controls/base/ShippedSkinEngine.h"
-#include "tests/support/UiTestSupport.h"
+#include "tests/skin/controls/edit/EditBoxFixture.h"
 
 #include "skin/controls/edit/SeSkinEdit.h"
 #include "skin/controls/menus/SeSkinPopupMenu.h"
@@ -15,30 +15,22 @@
 
 namespace {
 
-using uitest::UiTest;
-
-class SkinnedEditBox : public UiTest {
+class SkinnedEditBox : public EditBoxFixture<TSeSkinEdit> {
 protected:
-    TForm* form = nullptr;
     TSeSkinEngine* engine = nullptr;
-    TSeSkinEdit* edit = nullptr;
     TSeSkinEdit* other = nullptr;
 
     void SetUp() override
     {
         UiTest::SetUp();
-        form = makeForm();
+        makeBox(140);
         engine = skintest::MakeShippedSkinEngine(form);
         if (!engine)
             GTEST_SKIP() << "this build has no shipped skin";
-        edit = new TSeSkinEdit(form);
-        edit->SetBounds(10, 10, 140, 21);
-        edit->SetParent(form);
+        // A second box holds the focus, so the first shows its normal look.
         other = new TSeSkinEdit(form);
         other->SetBounds(10, 50, 140, 21);
         other->SetParent(form);
-        form->Show();
-        pump();
         other->SetFocus();
         pump();
     }
