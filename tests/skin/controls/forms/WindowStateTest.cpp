@@ -219,3 +219,38 @@ TEST_F(WindowStates, AStateFromTheDefinitionAppliesBeforeTheFirstShow)
 }
 
 } // namespace
+
+namespace {
+
+class DeferredStates : public FormTest {};
+
+TEST_F(DeferredStates, AFormDefinedInTheTrayNeverShowsUntilItsIconIsUsed)
+{
+    int shownWhileDeferred = 0;
+    build(Options{.show = false, .configure = [](TSeSkinForm* f) { f->SetWindowState(kwsTray); }});
+    host->Show();
+    shownWhileDeferred += IsWindowVisible(hwnd()) ? 1 : 0;
+    pump();
+    EXPECT_EQ(shownWhileDeferred, 0);
+    EXPECT_EQ(skin->WindowState(), kwsTray);
+    EXPECT_FALSE(IsWindowVisible(hwnd()));
+    ASSERT_TRUE(skin->TrayIconShown());
+    ASSERT_TRUE(backend().tray().click(skin->TrayWindow(), skin->TrayIconData().uID, WM_LBUTTONDBLCLK, POINT{5, 5}));
+    pump();
+    EXPECT_EQ(skin->WindowState(), kwsNormal);
+    EXPECT_TRUE(IsWindowVisible(hwnd()));
+    EXPECT_EQ(describe(windowRect()), "100,100 310x234");
+}
+
+TEST_F(DeferredStates, AFormDefinedRolledUpShowsRolledUp)
+{
+    build(Options{.show = false, .configure = [](TSeSkinForm* f) { f->SetWindowState(kwsRollup); }});
+    host->Show();
+    pump();
+    EXPECT_EQ(skin->WindowState(), kwsRollup);
+    EXPECT_EQ(describe(windowRect()), "100,100 310x34");
+    skin->Restore();
+    EXPECT_EQ(describe(windowRect()), "100,100 310x234");
+}
+
+} // namespace
