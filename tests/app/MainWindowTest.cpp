@@ -197,6 +197,24 @@ TEST_F(MainWindow, StartUpSendsTheSwitchVolumesAndRowZeroThenTheSplashHandsOverT
     expectVariables(*form->FlashPlayer, 0, join(startUp(3), volumes(three)));
 }
 
+TEST_F(MainWindow, TheProgramsFolderIsKnownBeforeThePlayerIsGivenItsFirstMovie)
+{
+    brio::ExePath.clear();
+    brio::AppFolder.clear();
+    std::string folderAtCreation;
+    TfrmBrio::OnPlayerCreated = [this, &folderAtCreation](TPlayerControl& player) {
+        player.SetAudioEngine(&engine);
+        folderAtCreation = brio::AppFolder;
+    };
+    Application->Initialize();
+    TfrmBrio* form = nullptr;
+    Application->CreateForm(form);
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
+    EXPECT_EQ(brio::ExePath, program.string());
+    EXPECT_EQ(folderAtCreation, program.parent_path().string() + "/");
+    delete form; // never shown, never closed: nothing is written beside the test program
+}
+
 TEST_F(MainWindow, APlayerGivenAsAFullPathIsFoundByTheSecondAttempt)
 {
     installPlayer();
