@@ -36,18 +36,6 @@ int writeTone(char** argv)
     return error ? fail("cannot write " + std::string(argv[2]) + ": " + error.message()) : 0;
 }
 
-int check(char** argv)
-{
-    const int rate = std::atoi(argv[3]);
-    const double frequency = std::atof(argv[4]);
-    const double peak = std::atof(argv[5]);
-    if (rate <= 0 || frequency <= 0 || peak <= 0)
-        return fail("the rate, frequency and peak must be positive numbers");
-    const audiotest::DiskToneCheck heard = audiotest::CheckDiskTone(argv[2], rate, frequency, peak);
-    std::printf("%s\n", heard.report.c_str());
-    return heard.heard ? 0 : fail("that is not the key's tone at its level");
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -55,7 +43,7 @@ int main(int argc, char** argv)
     if (argc == 6 && std::string(argv[1]) == "--tone")
         return writeTone(argv);
     if (argc == 6 && std::string(argv[1]) == "--check")
-        return check(argv);
+        return audiotest::CheckDiskToneCommand(argv + 2, "the key's tone at its level");
     return fail("usage: app_tone_tool --tone <path> <frequency> <amplitude> <seconds> | "
                 "--check <disk file> <rate> <frequency> <peak>");
 }

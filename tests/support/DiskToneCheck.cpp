@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -66,6 +67,22 @@ DiskToneCheck CheckDiskTone(const std::string& path, int rate, double frequency,
     result.heard = std::fabs(left - frequency) <= 0.02 * frequency && std::fabs(right - frequency) <= 0.02 * frequency &&
                    std::fabs(level - peak) <= 0.05 * peak;
     return result;
+}
+
+int CheckDiskToneCommand(const char* const args[4], const std::string& what)
+{
+    const int rate = std::atoi(args[1]);
+    const double frequency = std::atof(args[2]);
+    const double peak = std::atof(args[3]);
+    if (rate <= 0 || frequency <= 0 || peak <= 0) {
+        std::fprintf(stderr, "the rate, frequency and peak must be positive numbers\n");
+        return 2;
+    }
+    const DiskToneCheck heard = CheckDiskTone(args[0], rate, frequency, peak);
+    std::printf("%s\n", heard.report.c_str());
+    if (!heard.heard)
+        std::fprintf(stderr, "that is not %s\n", what.c_str());
+    return heard.heard ? 0 : 1;
 }
 
 } // namespace audiotest

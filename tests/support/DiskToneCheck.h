@@ -15,4 +15,9 @@ struct DiskToneCheck {
 
 DiskToneCheck CheckDiskTone(const std::string& path, int rate, double frequency, double peak);
 
+// The check as a command's arguments (disk file, rate, frequency, peak, as
+// text): prints the report and returns the exit status, 0 when heard.
+// `what` names the sound for the failure line.
+int CheckDiskToneCommand(const char* const args[4], const std::string& what);
+
 } // namespace audiotest

@@ -173,14 +173,7 @@ int check(int argc, char** argv)
 {
     if (argc != 6)
         return fail("usage: player_demo --check <disk file> <rate> <frequency> <peak>");
-    const int rate = std::atoi(argv[3]);
-    const double frequency = std::atof(argv[4]);
-    const double peak = std::atof(argv[5]);
-    if (rate <= 0 || frequency <= 0 || peak <= 0)
-        return fail("the rate, frequency and peak must be positive numbers");
-    const audiotest::DiskToneCheck heard = audiotest::CheckDiskTone(argv[2], rate, frequency, peak);
-    std::printf("%s\n", heard.report.c_str());
-    return heard.heard ? 0 : fail("that is not the second key's tone at its volume");
+    return audiotest::CheckDiskToneCommand(argv + 2, "the second key's tone at its volume");
 }
 
 } // namespace
