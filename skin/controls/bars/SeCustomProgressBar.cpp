@@ -46,7 +46,7 @@ struct PumpScope {
 
 } // namespace
 
-TSeCustomProgressBar::TSeCustomProgressBar(TComponent* owner) : TSeSeamControl(owner)
+TSeCustomProgressBar::TSeCustomProgressBar(TComponent* owner) : TSeCustomControl(owner)
 {
     SetBounds(0, 0, 140, 16);
     SetColor(clBtnFace);
@@ -108,19 +108,10 @@ void TSeCustomProgressBar::SetShowBorder(bool value)
     Invalidate();
 }
 
-void TSeCustomProgressBar::SetBorderWidth(int value)
-{
-    value = std::max(value, 0);
-    if (value == borderWidth_)
-        return;
-    borderWidth_ = value;
-    Invalidate();
-}
-
 RECT TSeCustomProgressBar::GetBarArea() const
 {
     RECT area{0, 0, Width(), Height()};
-    const int inset = (showBorder_ ? 2 : 0) + borderWidth_;
+    const int inset = (showBorder_ ? 2 : 0) + BorderWidth();
     InflateRect(&area, -inset, -inset);
     return area;
 }

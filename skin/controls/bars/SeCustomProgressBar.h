@@ -4,7 +4,7 @@
 // pending messages, so that the bar moves during long work on the
 // user-interface thread; that pump never runs inside itself.
 
-#include "skin/controls/panels/SeBaseSeam.h"
+#include "skin/controls/base/SeCustomControl.h"
 
 enum TSeBarOrientation : std::uint8_t { kboHorizontal, kboVertical };
 
@@ -20,7 +20,7 @@ int progressBlockCount(double fraction, int blocksThatFit);
 
 } // namespace brio
 
-class TSeCustomProgressBar : public TSeSeamControl {
+class TSeCustomProgressBar : public TSeCustomControl {
 public:
     explicit TSeCustomProgressBar(TComponent* owner);
     ~TSeCustomProgressBar() override;
@@ -39,8 +39,6 @@ public:
     void SetSmooth(bool value);
     bool ShowBorder() const { return showBorder_; }
     void SetShowBorder(bool value);
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value);
 
     double Fraction() const { return brio::progressFraction(min_, max_, position_); }
     // Whether a Position change is pumping the pending messages now.
@@ -66,5 +64,4 @@ private:
     TSeBarOrientation orientation_ = kboHorizontal;
     bool smooth_ = false;
     bool showBorder_ = true;
-    int borderWidth_ = 0;
 };

@@ -18,7 +18,7 @@ int stepped(int value, long long delta)
 
 } // namespace
 
-TSeCustomTrackBar::TSeCustomTrackBar(TComponent* owner) : TSeSeamControl(owner)
+TSeCustomTrackBar::TSeCustomTrackBar(TComponent* owner) : TSeCustomControl(owner)
 {
     SetBounds(0, 0, 150, 45);
     SetTabStop(true);
@@ -296,7 +296,7 @@ bool TSeCustomTrackBar::WantsKey(WORD key) const
     case VK_RIGHT:
     case VK_UP:
     case VK_DOWN: return true;
-    default: return TSeSeamControl::WantsKey(key);
+    default: return TSeCustomControl::WantsKey(key);
     }
 }
 
@@ -310,7 +310,7 @@ void TSeCustomTrackBar::setThumbHot(bool hot)
 
 void TSeCustomTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TSeSeamControl::MouseDown(button, shift, x, y);
+    TSeCustomControl::MouseDown(button, shift, x, y);
     if (CanFocus() && !Focused())
         SetFocus();
     if (button != mbLeft)
@@ -329,7 +329,7 @@ void TSeCustomTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x,
 
 void TSeCustomTrackBar::MouseMove(TShiftState shift, int x, int y)
 {
-    TSeSeamControl::MouseMove(shift, x, y);
+    TSeCustomControl::MouseMove(shift, x, y);
     if (dragging_)
         SetPosition(PositionFromPixel(std::clamp(horizontal() ? x : y, 0, axisLength())));
     setThumbHot(ThumbHitTest(x, y));
@@ -337,7 +337,7 @@ void TSeCustomTrackBar::MouseMove(TShiftState shift, int x, int y)
 
 void TSeCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TSeSeamControl::MouseUp(button, shift, x, y);
+    TSeCustomControl::MouseUp(button, shift, x, y);
     if (button != mbLeft || !dragging_)
         return;
     dragging_ = false;
@@ -346,7 +346,7 @@ void TSeCustomTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, i
 
 void TSeCustomTrackBar::KeyDown(WORD& key, TShiftState shift)
 {
-    TSeSeamControl::KeyDown(key, shift);
+    TSeCustomControl::KeyDown(key, shift);
     switch (key) {
     case VK_PRIOR: SetPosition(stepped(position_, -static_cast<long long>(pageSize_))); break;
     case VK_NEXT: SetPosition(stepped(position_, pageSize_)); break;
@@ -364,15 +364,13 @@ void TSeCustomTrackBar::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case CM_ENABLEDCHANGED:
-    case CM_ENTER:
-    case CM_EXIT:
-        TSeSeamControl::WndProc(m);
+        TSeCustomControl::WndProc(m);
         Invalidate();
         return;
     case CM_MOUSELEAVE:
-        TSeSeamControl::WndProc(m);
+        TSeCustomControl::WndProc(m);
         setThumbHot(false);
         return;
-    default: TSeSeamControl::WndProc(m);
+    default: TSeCustomControl::WndProc(m);
     }
 }

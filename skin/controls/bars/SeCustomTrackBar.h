@@ -5,13 +5,13 @@
 // skinned track bar replaces the sizes and the painting.
 
 #include "skin/controls/bars/SeTrackGeometry.h"
-#include "skin/controls/panels/SeBaseSeam.h"
+#include "skin/controls/base/SeCustomControl.h"
 
 enum TTrackOrientation : std::uint8_t { toHorizontal, toVertical };
 enum TTickMark : std::uint8_t { tmBoth, tmBottomRight, tmTopLeft };
 enum TIntervalHighlightType : std::uint8_t { htLowInterval, htHighInterval, htNone };
 
-class TSeCustomTrackBar : public TSeSeamControl {
+class TSeCustomTrackBar : public TSeCustomControl {
 public:
     explicit TSeCustomTrackBar(TComponent* owner);
     ~TSeCustomTrackBar() override;

@@ -1,5 +1,8 @@
 #include "skin/controls/bars/SeSkinProgressBar.h"
 
+#include "skin/controls/panels/SeSkinParts.h"
+#include "skin/engine/SeSkinObject.h"
+
 TSeSkinProgressBar::TSeSkinProgressBar(TComponent* owner) : TSeCustomProgressBar(owner), binding_(*this, "ProgressBar")
 {
     SetTransparent(true);
@@ -8,33 +11,33 @@ TSeSkinProgressBar::TSeSkinProgressBar(TComponent* owner) : TSeCustomProgressBar
 
 TSeSkinProgressBar::~TSeSkinProgressBar() = default;
 
+TSeSkinObject* TSeSkinProgressBar::Skin() const { return brio::usableSkin(binding_, *this); }
+
 void TSeSkinProgressBar::SetSkinEngine(TSeSkinEngine* engine)
 {
-    binding_.setEngine(engine);
+    binding_.SetEngine(engine);
     Invalidate();
 }
 
 void TSeSkinProgressBar::SetSkinObject(const std::string& name)
 {
-    if (binding_.setObjectName(name))
-        Invalidate();
+    binding_.SetObjectName(name);
 }
 
 void TSeSkinProgressBar::Notification(TComponent* component, TOperation operation)
 {
     TSeCustomProgressBar::Notification(component, operation);
-    if (operation == opRemove && binding_.engineRemoved(component))
-        Invalidate();
+    binding_.Notification(component, operation);
 }
 
 void TSeSkinProgressBar::WndProc(TMessage& m)
 {
-    if (binding_.handle(m) != brio::SeSkinBinding::Outcome::none) {
-        Invalidate();
+    if (binding_.HandleMessage(m))
         return;
-    }
     TSeCustomProgressBar::WndProc(m);
 }
+
+TSeSkinObject* TSeSkinProgressBar::frame() const { return brio::firstSkinChild(Skin(), {"Frame"}); }
 
 RECT TSeSkinProgressBar::GetBarArea() const
 {
@@ -46,7 +49,7 @@ RECT TSeSkinProgressBar::GetBarArea() const
 
 void TSeSkinProgressBar::PaintBarFrame(TCanvas& canvas)
 {
-    if (!binding_.usable()) {
+    if (!Skin()) {
         TSeCustomProgressBar::PaintBarFrame(canvas);
         return;
     }
@@ -58,10 +61,10 @@ void TSeSkinProgressBar::PaintBarFrame(TCanvas& canvas)
 
 void TSeSkinProgressBar::PaintBar(TCanvas& canvas)
 {
-    TSeSkinObject* bar = binding_.usable() ? binding_.firstChild({horizontal() ? "BarHorz" : "BarVert", "Bar"})
+    TSeSkinObject* bar = Skin() ? brio::firstSkinChild(Skin(), {horizontal() ? "BarHorz" : "BarVert", "Bar"})
                                            : nullptr;
     if (!bar) {
-        if (!binding_.usable())
+        if (!Skin())
             TSeCustomProgressBar::PaintBar(canvas);
         return;
     }

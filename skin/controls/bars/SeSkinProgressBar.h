@@ -4,7 +4,7 @@
 // give the bar area) and "BarHorz", "BarVert" or "Bar" over the filled part.
 
 #include "skin/controls/bars/SeCustomProgressBar.h"
-#include "skin/controls/panels/SeSkinBinding.h"
+#include "skin/controls/base/SeSkinBinding.h"
 
 class TSeSkinEngine;
 
@@ -13,12 +13,13 @@ public:
     explicit TSeSkinProgressBar(TComponent* owner);
     ~TSeSkinProgressBar() override;
 
-    TSeSkinEngine* SkinEngine() const { return binding_.engine(); }
+    TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     void SetSkinEngine(TSeSkinEngine* engine);
-    const std::string& SkinObject() const { return binding_.objectName(); }
+    const std::string& SkinObject() const { return binding_.ObjectName(); }
     void SetSkinObject(const std::string& name);
     std::string Version() const { return "3.2.0"; }
-    bool SkinUsable() const { return binding_.usable(); }
+    // The skin copy drawn with now; null for the plain look.
+    TSeSkinObject* Skin() const;
 
     RECT GetBarArea() const override;
     void WndProc(TMessage& message) override;
@@ -29,7 +30,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    TSeSkinObject* frame() const { return binding_.usable() ? binding_.child("Frame") : nullptr; }
+    TSeSkinObject* frame() const;
 
-    brio::SeSkinBinding binding_;
+    mutable TSeSkinBinding binding_;
 };

@@ -1,5 +1,7 @@
 #include "skin/controls/bars/SeSkinTrackBar.h"
 
+#include "skin/controls/panels/SeSkinParts.h"
+#include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 
 TSeSkinTrackBar::TSeSkinTrackBar(TComponent* owner) : TSeCustomTrackBar(owner), binding_(*this, "TrackBar")
@@ -9,46 +11,44 @@ TSeSkinTrackBar::TSeSkinTrackBar(TComponent* owner) : TSeCustomTrackBar(owner), 
 
 TSeSkinTrackBar::~TSeSkinTrackBar() = default;
 
+TSeSkinObject* TSeSkinTrackBar::Skin() const { return brio::usableSkin(binding_, *this); }
+
 void TSeSkinTrackBar::SetSkinEngine(TSeSkinEngine* engine)
 {
-    binding_.setEngine(engine);
+    binding_.SetEngine(engine);
     Invalidate();
 }
 
 void TSeSkinTrackBar::SetSkinObject(const std::string& name)
 {
-    if (binding_.setObjectName(name))
-        Invalidate();
+    binding_.SetObjectName(name);
 }
 
 void TSeSkinTrackBar::Notification(TComponent* component, TOperation operation)
 {
     TSeCustomTrackBar::Notification(component, operation);
-    if (operation == opRemove && binding_.engineRemoved(component))
-        Invalidate();
+    binding_.Notification(component, operation);
 }
 
 void TSeSkinTrackBar::WndProc(TMessage& m)
 {
-    if (binding_.handle(m) != brio::SeSkinBinding::Outcome::none) {
-        Invalidate();
+    if (binding_.HandleMessage(m))
         return;
-    }
     TSeCustomTrackBar::WndProc(m);
 }
 
 TSeSkinObject* TSeSkinTrackBar::thumbSizer() const
 {
-    if (!binding_.usable())
+    if (!Skin())
         return nullptr;
-    return horizontal() ? binding_.firstChild({"ThumbHorz", "Thumb"}) : binding_.firstChild({"ThumbVert", "Thumb"});
+    return horizontal() ? brio::firstSkinChild(Skin(), {"ThumbHorz", "Thumb"}) : brio::firstSkinChild(Skin(), {"ThumbVert", "Thumb"});
 }
 
 TSeSkinObject* TSeSkinTrackBar::frame() const
 {
-    if (!binding_.usable())
+    if (!Skin())
         return nullptr;
-    return horizontal() ? binding_.firstChild({"FrameHorz", "Frame"}) : binding_.firstChild({"FrameVert", "Frame"});
+    return horizontal() ? brio::firstSkinChild(Skin(), {"FrameHorz", "Frame"}) : brio::firstSkinChild(Skin(), {"FrameVert", "Frame"});
 }
 
 int TSeSkinTrackBar::GetThumbLength() const
@@ -85,8 +85,8 @@ int TSeSkinTrackBar::GetTrackOffset() const
 
 void TSeSkinTrackBar::PaintTrack(TCanvas& canvas, int trackStart, int trackEnd, int thumbPixel)
 {
-    TSeSkinObject* track = binding_.usable() ? (horizontal() ? binding_.firstChild({"TrackHorz", "Track"})
-                                                             : binding_.firstChild({"TrackVert", "Track"}))
+    TSeSkinObject* track = Skin() ? (horizontal() ? brio::firstSkinChild(Skin(), {"TrackHorz", "Track"})
+                                                             : brio::firstSkinChild(Skin(), {"TrackVert", "Track"}))
                                              : nullptr;
     if (!track) {
         TSeCustomTrackBar::PaintTrack(canvas, trackStart, trackEnd, thumbPixel);
@@ -101,8 +101,8 @@ void TSeSkinTrackBar::PaintTrack(TCanvas& canvas, int trackStart, int trackEnd, 
     track->Draw(canvas);
 
     const RECT interval = highlightRect(channel, thumbPixel);
-    TSeSkinObject* highlight = horizontal() ? binding_.firstChild({"HighlightHorz", "Highlight"})
-                                            : binding_.firstChild({"HighlightVert", "Highlight"});
+    TSeSkinObject* highlight = horizontal() ? brio::firstSkinChild(Skin(), {"HighlightHorz", "Highlight"})
+                                            : brio::firstSkinChild(Skin(), {"HighlightVert", "Highlight"});
     if (highlight && !IsEmpty(interval)) {
         highlight->ArrangeIn(interval);
         highlight->Draw(canvas);
@@ -112,17 +112,17 @@ void TSeSkinTrackBar::PaintTrack(TCanvas& canvas, int trackStart, int trackEnd, 
 void TSeSkinTrackBar::PaintThumb(TCanvas& canvas, int pixel)
 {
     TSeSkinObject* thumb = nullptr;
-    if (binding_.usable()) {
+    if (Skin()) {
         const char* sided = nullptr;
         if (TickMarks() == tmBottomRight)
             sided = horizontal() ? "ThumbHorzBottom" : "ThumbVertRight";
         else if (TickMarks() == tmTopLeft)
             sided = horizontal() ? "ThumbHorzTop" : "ThumbVertLeft";
         if (sided)
-            thumb = binding_.child(sided);
+            thumb = brio::firstSkinChild(Skin(), {sided});
         if (!thumb)
-            thumb = horizontal() ? binding_.firstChild({"ThumbHorz", "Thumb"})
-                                 : binding_.firstChild({"ThumbVert", "Thumb"});
+            thumb = horizontal() ? brio::firstSkinChild(Skin(), {"ThumbHorz", "Thumb"})
+                                 : brio::firstSkinChild(Skin(), {"ThumbVert", "Thumb"});
     }
     if (!thumb) {
         TSeCustomTrackBar::PaintThumb(canvas, pixel);

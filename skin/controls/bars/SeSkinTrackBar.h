@@ -5,7 +5,7 @@
 // it is the plain track bar.
 
 #include "skin/controls/bars/SeCustomTrackBar.h"
-#include "skin/controls/panels/SeSkinBinding.h"
+#include "skin/controls/base/SeSkinBinding.h"
 
 class TSeSkinEngine;
 
@@ -14,12 +14,13 @@ public:
     explicit TSeSkinTrackBar(TComponent* owner);
     ~TSeSkinTrackBar() override;
 
-    TSeSkinEngine* SkinEngine() const { return binding_.engine(); }
+    TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     void SetSkinEngine(TSeSkinEngine* engine);
-    const std::string& SkinObject() const { return binding_.objectName(); }
+    const std::string& SkinObject() const { return binding_.ObjectName(); }
     void SetSkinObject(const std::string& name);
     std::string Version() const { return "3.2.0"; }
-    bool SkinUsable() const { return binding_.usable(); }
+    // The skin copy drawn with now; null for the plain look.
+    TSeSkinObject* Skin() const;
 
     void WndProc(TMessage& message) override;
 
@@ -37,5 +38,5 @@ private:
     TSeSkinObject* thumbSizer() const;
     TSeSkinObject* frame() const;
 
-    brio::SeSkinBinding binding_;
+    mutable TSeSkinBinding binding_;
 };

@@ -20,7 +20,7 @@ std::string measuredText(const std::string& caption, bool showAccelChar)
 
 } // namespace
 
-TSeCustomLabel::TSeCustomLabel(TComponent* owner) : TSeSeamGraphicControl(owner)
+TSeCustomLabel::TSeCustomLabel(TComponent* owner) : TSeGraphicControl(owner)
 {
     controlStyle_.Include(csReplicatable);
     SetBounds(0, 0, 65, 17);
@@ -82,14 +82,14 @@ void TSeCustomLabel::SetFocusControl(TWinControl* control)
 
 void TSeCustomLabel::Notification(TComponent* component, TOperation operation)
 {
-    TSeSeamGraphicControl::Notification(component, operation);
+    TSeGraphicControl::Notification(component, operation);
     if (operation == opRemove && component == focusControl_)
         focusControl_ = nullptr;
 }
 
 void TSeCustomLabel::Loaded()
 {
-    TSeSeamGraphicControl::Loaded();
+    TSeGraphicControl::Loaded();
     AdjustBounds();
 }
 
@@ -157,7 +157,7 @@ void TSeCustomLabel::WndProc(TMessage& m)
     switch (m.Msg) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
-        TSeSeamGraphicControl::WndProc(m);
+        TSeGraphicControl::WndProc(m);
         AdjustBounds();
         Invalidate();
         return;
@@ -171,5 +171,5 @@ void TSeCustomLabel::WndProc(TMessage& m)
         break;
     default: break;
     }
-    TSeSeamGraphicControl::WndProc(m);
+    TSeGraphicControl::WndProc(m);
 }

@@ -3,9 +3,9 @@
 // measured caption (a right-aligned label growing to the left); its "&"
 // accelerator focuses FocusControl. A disabled label is drawn embossed.
 
-#include "skin/controls/panels/SeBaseSeam.h"
+#include "skin/controls/base/SeGraphicControl.h"
 
-class TSeCustomLabel : public TSeSeamGraphicControl {
+class TSeCustomLabel : public TSeGraphicControl {
 public:
     explicit TSeCustomLabel(TComponent* owner);
     ~TSeCustomLabel() override;

@@ -13,11 +13,15 @@
 
 #include <algorithm>
 
-TSeCustomPanel::TSeCustomPanel(TComponent* owner) : TSeSeamControl(owner)
+TSeCustomPanel::TSeCustomPanel(TComponent* owner) : TSeCustomControl(owner)
 {
     controlStyle_.Include(csAcceptsControls).Include(csSetCaption);
     SetBounds(0, 0, 100, 90);
     SetColor(clWindow);
+    // One bevel line and a margin of 3 round the children.
+    SetBevelOuter(kbvNone);
+    SetBevelWidth(1);
+    SetBorderWidth(3);
     normalHeight_ = Height();
 }
 
@@ -54,22 +58,6 @@ void TSeCustomPanel::SetShowBevel(bool value)
     }
 }
 
-void TSeCustomPanel::SetBevelWidth(int value)
-{
-    if (store(bevelWidth_, std::max(value, 0))) {
-        Realign();
-        Invalidate();
-    }
-}
-
-void TSeCustomPanel::SetBorderWidth(int value)
-{
-    if (store(borderWidth_, std::max(value, 0))) {
-        Realign();
-        Invalidate();
-    }
-}
-
 void TSeCustomPanel::SetShowButton(bool value)
 {
     if (store(showButton_, value))
@@ -80,6 +68,11 @@ void TSeCustomPanel::SetButtonKind(TSePanelButtonKind value)
 {
     if (store(buttonKind_, value))
         Invalidate();
+}
+
+void TSeCustomPanel::FrameChanged()
+{
+    Realign();
 }
 
 void TSeCustomPanel::SetCaptionHeight(int value)
@@ -96,7 +89,7 @@ RECT TSeCustomPanel::GetCaptionRect() const
 {
     RECT r{0, 0, Width(), Height()};
     if (showBevel_ && !brio::LookThemed())
-        InflateRect(&r, -bevelWidth_, -bevelWidth_);
+        InflateRect(&r, -BevelWidth(), -BevelWidth());
     r.bottom = r.top + captionHeight_;
     return r;
 }
@@ -114,9 +107,9 @@ RECT TSeCustomPanel::GetButtonRect() const
 void TSeCustomPanel::AdjustClientRect(TRect& r) const
 {
     r = RECT{0, 0, Width(), Height()};
-    InflateRect(&r, -borderWidth_, -borderWidth_);
+    InflateRect(&r, -BorderWidth(), -BorderWidth());
     if (showBevel_)
-        InflateRect(&r, -bevelWidth_, -bevelWidth_);
+        InflateRect(&r, -BevelWidth(), -BevelWidth());
     if (showCaption_)
         r.top += ::Height(GetCaptionRect());
 }
@@ -126,7 +119,7 @@ void TSeCustomPanel::SetBounds(int left, int top, int width, int height)
     // A rolled panel keeps its height whatever its parent's layout asks.
     if (rolled_ && !rolling_ && !ComponentState().Contains(csLoading))
         height = Height();
-    TSeSeamControl::SetBounds(left, top, width, height);
+    TSeCustomControl::SetBounds(left, top, width, height);
 }
 
 // ---- Rolling ------------------------------------------------------------------------------------
@@ -160,7 +153,7 @@ void TSeCustomPanel::rollUp()
     if (OnBeforeRoll)
         OnBeforeRoll(this);
     normalHeight_ = Height();
-    const int target = ::Height(GetCaptionRect()) + 2 * bevelWidth_;
+    const int target = ::Height(GetCaptionRect()) + 2 * BevelWidth();
     if (animateRoll_) {
         for (int h = Height(); h >= target; --h)
             if (h % 4 == 0) {
@@ -195,7 +188,7 @@ void TSeCustomPanel::rollDown()
 
 void TSeCustomPanel::DefineProperties(TFiler& filer)
 {
-    TSeSeamControl::DefineProperties(filer);
+    TSeCustomControl::DefineProperties(filer);
     filer.DefineBinaryProperty(
         "NormalHeight", [this](TStream& stream) { ReadNormalHeight(stream); },
         [this](TStream& stream) { WriteNormalHeight(stream); }, true);
@@ -231,7 +224,7 @@ void TSeCustomPanel::PaintBackground(TCanvas& canvas)
     }
     // The themed head has rounded corners: the parent shows beside them.
     if (!Transparent() && brio::LookThemed())
-        PaintParentBackground(canvas, caption);
+        paintParentBehind(canvas, caption);
     PaintCaption(canvas);
     if (showButton_)
         PaintButton(canvas);
@@ -255,6 +248,13 @@ void TSeCustomPanel::PaintPanel(TCanvas& canvas)
     DrawEdge(canvas.Handle(), &r, outer, BF_RECT);
     InflateRect(&r, -1, -1);
     DrawEdge(canvas.Handle(), &r, inner, BF_RECT);
+}
+
+void TSeCustomPanel::paintParentBehind(TCanvas& canvas, const RECT& r)
+{
+    brio::DcStateSaver saved(canvas.Handle());
+    IntersectClipRect(canvas.Handle(), r.left, r.top, r.right, r.bottom);
+    CopyParentBackground(canvas.Handle());
 }
 
 void TSeCustomPanel::drawCaptionText(TCanvas& canvas, const RECT& r, TColor color)
@@ -309,7 +309,7 @@ void TSeCustomPanel::invalidateButton()
 
 void TSeCustomPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TSeSeamControl::MouseDown(button, shift, x, y);
+    TSeCustomControl::MouseDown(button, shift, x, y);
     const RECT r = GetButtonRect();
     if (button == mbLeft && Contains(r, x, y)) {
         pressed_ = true;
@@ -320,7 +320,7 @@ void TSeCustomPanel::MouseDown(TMouseButton button, TShiftState shift, int x, in
 
 void TSeCustomPanel::MouseMove(TShiftState shift, int x, int y)
 {
-    TSeSeamControl::MouseMove(shift, x, y);
+    TSeCustomControl::MouseMove(shift, x, y);
     const bool inside = Contains(GetButtonRect(), x, y);
     if (inside != hot_) {
         hot_ = inside;
@@ -332,7 +332,7 @@ void TSeCustomPanel::MouseMove(TShiftState shift, int x, int y)
 
 void TSeCustomPanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TSeSeamControl::MouseUp(button, shift, x, y);
+    TSeCustomControl::MouseUp(button, shift, x, y);
     if (button != mbLeft)
         return;
     const bool wasPressed = pressed_;
@@ -368,12 +368,12 @@ void TSeCustomPanel::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case CM_MOUSELEAVE:
-        TSeSeamControl::WndProc(m);
+        TSeCustomControl::WndProc(m);
         if (store(hot_, false))
             invalidateButton();
         return;
     case CM_TEXTCHANGED:
-        TSeSeamControl::WndProc(m);
+        TSeCustomControl::WndProc(m);
         Invalidate();
         return;
     case CM_HINTSHOW: {
@@ -384,7 +384,7 @@ void TSeCustomPanel::WndProc(TMessage& m)
             // moves between the bar and its button.
             info->CursorRect = hot_ ? GetButtonRect() : GetCaptionRect();
         }
-        TSeSeamControl::WndProc(m);
+        TSeCustomControl::WndProc(m);
         return;
     }
     case WM_SETCURSOR: {
@@ -399,9 +399,9 @@ void TSeCustomPanel::WndProc(TMessage& m)
                 return;
             }
         }
-        TSeSeamControl::WndProc(m);
+        TSeCustomControl::WndProc(m);
         return;
     }
-    default: TSeSeamControl::WndProc(m);
+    default: TSeCustomControl::WndProc(m);
     }
 }

@@ -4,11 +4,11 @@
 // bevel. The height to return to when rolled down is kept with the form's
 // definition as the binary property "NormalHeight".
 
-#include "skin/controls/panels/SeBaseSeam.h"
+#include "skin/controls/base/SeCustomControl.h"
 
 enum TSePanelButtonKind : std::uint8_t { pbkRoll, pbkHide };
 
-class TSeCustomPanel : public TSeSeamControl {
+class TSeCustomPanel : public TSeCustomControl {
 public:
     explicit TSeCustomPanel(TComponent* owner);
     ~TSeCustomPanel() override;
@@ -17,10 +17,6 @@ public:
     void SetShowCaption(bool value);
     bool ShowBevel() const { return showBevel_; }
     void SetShowBevel(bool value);
-    int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int value);
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value);
     bool ShowButton() const { return showButton_; }
     void SetShowButton(bool value);
     TSePanelButtonKind ButtonKind() const { return buttonKind_; }
@@ -78,6 +74,9 @@ protected:
     // The caption text 5 pixels in from both sides, one line, centred
     // vertically, in the canvas's font and the given colour.
     void drawCaptionText(TCanvas& canvas, const RECT& r, TColor color);
+    // The parent's picture behind `r` only.
+    void paintParentBehind(TCanvas& canvas, const RECT& r);
+    void FrameChanged() override;
     // Repaints the caption bar's button only.
     void invalidateButton();
 
@@ -90,8 +89,6 @@ private:
 
     bool showCaption_ = true;
     bool showBevel_ = true;
-    int bevelWidth_ = 1;
-    int borderWidth_ = 3;
     bool showButton_ = true;
     TSePanelButtonKind buttonKind_ = pbkRoll;
     bool rolled_ = false;

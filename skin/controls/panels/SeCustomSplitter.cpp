@@ -27,7 +27,7 @@ HBRUSH makeLineBrush(TResizeStyle style)
 
 } // namespace
 
-TSeCustomSplitter::TSeCustomSplitter(TComponent* owner) : TSeSeamGraphicControl(owner)
+TSeCustomSplitter::TSeCustomSplitter(TComponent* owner) : TSeGraphicControl(owner)
 {
     SetAlign(alLeft);
     SetBounds(0, 0, 3, 100);
@@ -58,7 +58,7 @@ void TSeCustomSplitter::SetBounds(int left, int top, int width, int height)
     // The split cursor turns with the splitter's side.
     if (Align() != alNone && (Cursor() == crHSplit || Cursor() == crVSplit))
         SetCursor(vertical() ? crVSplit : crHSplit);
-    TSeSeamGraphicControl::SetBounds(left, top, width, height);
+    TSeGraphicControl::SetBounds(left, top, width, height);
 }
 
 // ---- Finding the neighbour ----------------------------------------------------------------------
@@ -150,7 +150,7 @@ void TSeCustomSplitter::drawLine()
 
 void TSeCustomSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TSeSeamGraphicControl::MouseDown(button, shift, x, y);
+    TSeGraphicControl::MouseDown(button, shift, x, y);
     if (button != mbLeft || Dragging())
         return;
     control_ = FindControl();
@@ -175,7 +175,7 @@ void TSeCustomSplitter::MouseDown(TMouseButton button, TShiftState shift, int x,
 
 void TSeCustomSplitter::MouseMove(TShiftState shift, int x, int y)
 {
-    TSeSeamGraphicControl::MouseMove(shift, x, y);
+    TSeGraphicControl::MouseMove(shift, x, y);
     if (!Dragging() || !shift.Contains(ssLeft))
         return;
     int size = 0, split = 0;
@@ -194,7 +194,7 @@ void TSeCustomSplitter::MouseMove(TShiftState shift, int x, int y)
 
 void TSeCustomSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TSeSeamGraphicControl::MouseUp(button, shift, x, y);
+    TSeGraphicControl::MouseUp(button, shift, x, y);
     if (button != mbLeft || !Dragging())
         return;
     if (lineVisible_)
@@ -319,7 +319,7 @@ void TSeCustomSplitter::unhookParentPaint()
 
 void TSeCustomSplitter::Notification(TComponent* component, TOperation operation)
 {
-    TSeSeamGraphicControl::Notification(component, operation);
+    TSeGraphicControl::Notification(component, operation);
     if (operation != opRemove)
         return;
     // A hooked control that goes away takes its hook with it.
@@ -363,5 +363,5 @@ void TSeCustomSplitter::WndProc(TMessage& m)
 {
     if ((m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) && !Dragging())
         Invalidate();
-    TSeSeamGraphicControl::WndProc(m);
+    TSeGraphicControl::WndProc(m);
 }

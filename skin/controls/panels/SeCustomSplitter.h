@@ -4,14 +4,14 @@
 // will go as an inverted line on the parent (rsLine, rsPattern) or resizes
 // at once (rsUpdate); Escape cancels the drag.
 
-#include "skin/controls/panels/SeBaseSeam.h"
+#include "skin/controls/base/SeGraphicControl.h"
 
 #include "platform/gdi/GdiObjectOwner.h"
 
 enum TResizeStyle : std::uint8_t { rsNone, rsLine, rsUpdate, rsPattern };
 using TCanResizeEvent = std::function<void(TObject* sender, int& newSize, bool& accept)>;
 
-class TSeCustomSplitter : public TSeSeamGraphicControl {
+class TSeCustomSplitter : public TSeGraphicControl {
 public:
     explicit TSeCustomSplitter(TComponent* owner);
     ~TSeCustomSplitter() override;

@@ -1,27 +1,34 @@
 #include "skin/controls/panels/SeSkinLabel.h"
 
+#include "skin/controls/panels/SeSkinParts.h"
+#include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 #include "ui/graphics/Font.h"
 
-TSeSkinLabel::TSeSkinLabel(TComponent* owner) : TSeCustomLabel(owner), binding_(*this, "Label") {}
+TSeSkinLabel::TSeSkinLabel(TComponent* owner) : TSeCustomLabel(owner), binding_(*this, "Label")
+{
+    binding_.OnChange = [this] { applyBinding(); };
+}
 
 TSeSkinLabel::~TSeSkinLabel() = default;
 
+TSeSkinObject* TSeSkinLabel::Skin() const { return brio::usableSkin(binding_, *this); }
+
 void TSeSkinLabel::SetSkinEngine(TSeSkinEngine* engine)
 {
-    binding_.setEngine(engine);
-    applyBinding();
+    binding_.SetEngine(engine);
 }
 
 void TSeSkinLabel::SetSkinObject(const std::string& name)
 {
-    if (binding_.setObjectName(name))
-        applyBinding();
+    binding_.SetObjectName(name);
 }
 
 void TSeSkinLabel::applyBinding()
 {
-    if (TSeSkinObject* object = binding_.object()) {
+    if (ComponentState().Contains(csDestroying))
+        return;
+    if (TSeSkinObject* object = binding_.Object()) {
         SetColor(object->Color());
         SetFont(object->EffectiveFont());
     }
@@ -31,17 +38,13 @@ void TSeSkinLabel::applyBinding()
 void TSeSkinLabel::Notification(TComponent* component, TOperation operation)
 {
     TSeCustomLabel::Notification(component, operation);
-    if (operation == opRemove && binding_.engineRemoved(component))
-        Invalidate();
+    binding_.Notification(component, operation);
 }
 
 void TSeSkinLabel::WndProc(TMessage& m)
 {
-    switch (binding_.handle(m)) {
-    case brio::SeSkinBinding::Outcome::none: break;
-    case brio::SeSkinBinding::Outcome::bound: applyBinding(); return;
-    default: Invalidate(); return;
-    }
+    if (binding_.HandleMessage(m))
+        return;
     // The object's hot look follows the pointer.
     if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE)
         Invalidate();
@@ -50,7 +53,7 @@ void TSeSkinLabel::WndProc(TMessage& m)
 
 void TSeSkinLabel::Paint()
 {
-    if (binding_.usable())
-        binding_.object()->ApplyState(Hot() ? SeStateHot : SeStateNormal);
+    if (Skin())
+        binding_.Object()->ApplyState(Hot() ? SeStateHot : SeStateNormal);
     TSeCustomLabel::Paint();
 }

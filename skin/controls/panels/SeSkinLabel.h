@@ -3,7 +3,7 @@
 // "Label" object when the skin has one; it keeps its own otherwise.
 
 #include "skin/controls/panels/SeCustomLabel.h"
-#include "skin/controls/panels/SeSkinBinding.h"
+#include "skin/controls/base/SeSkinBinding.h"
 
 class TSeSkinEngine;
 
@@ -12,12 +12,13 @@ public:
     explicit TSeSkinLabel(TComponent* owner);
     ~TSeSkinLabel() override;
 
-    TSeSkinEngine* SkinEngine() const { return binding_.engine(); }
+    TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     void SetSkinEngine(TSeSkinEngine* engine);
-    const std::string& SkinObject() const { return binding_.objectName(); }
+    const std::string& SkinObject() const { return binding_.ObjectName(); }
     void SetSkinObject(const std::string& name);
     std::string Version() const { return "3.2.0"; }
-    bool SkinUsable() const { return binding_.usable(); }
+    // The skin copy drawn with now; null for the plain look.
+    TSeSkinObject* Skin() const;
 
     void WndProc(TMessage& message) override;
 
@@ -28,5 +29,5 @@ protected:
 private:
     void applyBinding();
 
-    brio::SeSkinBinding binding_;
+    mutable TSeSkinBinding binding_;
 };

@@ -1,34 +1,41 @@
 #include "skin/controls/panels/SeSkinPanel.h"
 
+#include "skin/controls/panels/SeSkinParts.h"
+#include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 #include "ui/graphics/Font.h"
 
-TSeSkinPanel::TSeSkinPanel(TComponent* owner) : TSeCustomPanel(owner), binding_(*this, "Panel") {}
+TSeSkinPanel::TSeSkinPanel(TComponent* owner) : TSeCustomPanel(owner), binding_(*this, "Panel")
+{
+    binding_.OnChange = [this] { applyBinding(); };
+}
 
 TSeSkinPanel::~TSeSkinPanel() = default;
 
+TSeSkinObject* TSeSkinPanel::Skin() const { return brio::usableSkin(binding_, *this); }
+
 void TSeSkinPanel::SetSkinEngine(TSeSkinEngine* engine)
 {
-    binding_.setEngine(engine);
-    applyBinding();
+    binding_.SetEngine(engine);
 }
 
 void TSeSkinPanel::SetSkinObject(const std::string& name)
 {
-    if (binding_.setObjectName(name))
-        applyBinding();
+    binding_.SetObjectName(name);
 }
 
 void TSeSkinPanel::applyBinding()
 {
-    if (TSeSkinObject* caption = binding_.child("Caption")) {
+    if (ComponentState().Contains(csDestroying))
+        return;
+    if (TSeSkinObject* caption = brio::firstSkinChild(binding_.Object(), {"Caption"})) {
         if (plainCaptionHeight_ == 0)
             plainCaptionHeight_ = CaptionHeight();
         SetCaptionHeight(caption->Height());
-    } else if (!binding_.object() && plainCaptionHeight_ != 0) {
+    } else if (!binding_.Object() && plainCaptionHeight_ != 0) {
         SetCaptionHeight(plainCaptionHeight_);
     }
-    if (const auto masked = brio::maskedFrame(binding_.child("Frame")))
+    if (const auto masked = brio::maskedFrame(brio::firstSkinChild(binding_.Object(), {"Frame"})))
         SetTransparent(*masked);
     Invalidate();
 }
@@ -36,22 +43,18 @@ void TSeSkinPanel::applyBinding()
 void TSeSkinPanel::Notification(TComponent* component, TOperation operation)
 {
     TSeCustomPanel::Notification(component, operation);
-    if (operation == opRemove && binding_.engineRemoved(component))
-        applyBinding();
+    binding_.Notification(component, operation);
 }
 
 void TSeSkinPanel::WndProc(TMessage& m)
 {
-    switch (binding_.handle(m)) {
-    case brio::SeSkinBinding::Outcome::none: TSeCustomPanel::WndProc(m); return;
-    case brio::SeSkinBinding::Outcome::repaint: Invalidate(); return;
-    default: applyBinding(); return;
-    }
+    if (!binding_.HandleMessage(m))
+        TSeCustomPanel::WndProc(m);
 }
 
 void TSeSkinPanel::PaintPanel(TCanvas& canvas)
 {
-    TSeSkinObject* frame = binding_.usable() ? binding_.child("Frame") : nullptr;
+    TSeSkinObject* frame = brio::firstSkinChild(Skin(), {"Frame"});
     if (!frame) {
         TSeCustomPanel::PaintPanel(canvas);
         return;
@@ -64,14 +67,14 @@ void TSeSkinPanel::PaintCaption(TCanvas& canvas)
 {
     if (!ShowCaption())
         return;
-    if (!binding_.usable()) {
+    if (!Skin()) {
         TSeCustomPanel::PaintCaption(canvas);
         return;
     }
     const RECT r = GetCaptionRect();
     if (!Transparent())
-        PaintParentBackground(canvas, r);
-    TSeSkinObject* caption = binding_.firstChild({"Title", "Caption"});
+        paintParentBehind(canvas, r);
+    TSeSkinObject* caption = brio::firstSkinChild(Skin(), {"Title", "Caption"});
     if (!caption) {
         canvas.Font()->Assign(Font());
         drawCaptionText(canvas, r, Font()->Color());
@@ -88,12 +91,12 @@ void TSeSkinPanel::PaintButton(TCanvas& canvas)
 {
     const RECT r = GetButtonRect();
     TSeSkinObject* button = nullptr;
-    if (binding_.usable() && !IsEmpty(r)) {
+    if (Skin() && !IsEmpty(r)) {
         const char* name = ButtonKind() == pbkHide ? "ButtonHide" : Rolled() ? "ButtonRolldown" : "ButtonRollup";
-        button = binding_.firstChild({name, "Button"});
+        button = brio::firstSkinChild(Skin(), {name, "Button"});
     }
     if (!button) {
-        if (!binding_.usable())
+        if (!Skin())
             TSeCustomPanel::PaintButton(canvas);
         return;
     }

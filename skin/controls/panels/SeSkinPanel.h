@@ -6,7 +6,7 @@
 // skin goes.
 
 #include "skin/controls/panels/SeCustomPanel.h"
-#include "skin/controls/panels/SeSkinBinding.h"
+#include "skin/controls/base/SeSkinBinding.h"
 
 class TSeSkinEngine;
 
@@ -15,12 +15,13 @@ public:
     explicit TSeSkinPanel(TComponent* owner);
     ~TSeSkinPanel() override;
 
-    TSeSkinEngine* SkinEngine() const { return binding_.engine(); }
+    TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     void SetSkinEngine(TSeSkinEngine* engine);
-    const std::string& SkinObject() const { return binding_.objectName(); }
+    const std::string& SkinObject() const { return binding_.ObjectName(); }
     void SetSkinObject(const std::string& name);
     std::string Version() const { return "3.2.0"; }
-    bool SkinUsable() const { return binding_.usable(); }
+    // The skin copy drawn with now; null for the plain look.
+    TSeSkinObject* Skin() const;
     // The plain caption height kept while skinned; 0 before the first skin.
     int RememberedCaptionHeight() const { return plainCaptionHeight_; }
 
@@ -36,6 +37,6 @@ private:
     // Caption height and transparency after the copy was taken or dropped.
     void applyBinding();
 
-    brio::SeSkinBinding binding_;
+    mutable TSeSkinBinding binding_;
     int plainCaptionHeight_ = 0;
 };

@@ -1,46 +1,46 @@
 #include "skin/controls/panels/SeSkinSplitter.h"
 
+#include "skin/controls/panels/SeSkinParts.h"
+#include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 
 TSeSkinSplitter::TSeSkinSplitter(TComponent* owner) : TSeCustomSplitter(owner), binding_(*this, "Splitter") {}
 
 TSeSkinSplitter::~TSeSkinSplitter() = default;
 
+TSeSkinObject* TSeSkinSplitter::Skin() const { return brio::usableSkin(binding_, *this); }
+
 void TSeSkinSplitter::SetSkinEngine(TSeSkinEngine* engine)
 {
-    binding_.setEngine(engine);
+    binding_.SetEngine(engine);
     Invalidate();
 }
 
 void TSeSkinSplitter::SetSkinObject(const std::string& name)
 {
-    if (binding_.setObjectName(name))
-        Invalidate();
+    binding_.SetObjectName(name);
 }
 
 void TSeSkinSplitter::Notification(TComponent* component, TOperation operation)
 {
     TSeCustomSplitter::Notification(component, operation);
-    if (operation == opRemove && binding_.engineRemoved(component))
-        Invalidate();
+    binding_.Notification(component, operation);
 }
 
 void TSeSkinSplitter::WndProc(TMessage& m)
 {
-    if (binding_.handle(m) != brio::SeSkinBinding::Outcome::none) {
-        Invalidate();
+    if (binding_.HandleMessage(m))
         return;
-    }
     TSeCustomSplitter::WndProc(m);
 }
 
 void TSeSkinSplitter::Paint()
 {
-    if (!binding_.usable()) {
+    if (!Skin()) {
         TSeCustomSplitter::Paint();
         return;
     }
-    TSeSkinObject* object = binding_.object();
+    TSeSkinObject* object = binding_.Object();
     object->ApplyState(SeStateNormal);
     object->ArrangeIn(RECT{0, 0, Width(), Height()});
     object->Draw(*Canvas());

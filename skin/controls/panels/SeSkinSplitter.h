@@ -3,7 +3,7 @@
 // object.
 
 #include "skin/controls/panels/SeCustomSplitter.h"
-#include "skin/controls/panels/SeSkinBinding.h"
+#include "skin/controls/base/SeSkinBinding.h"
 
 class TSeSkinEngine;
 
@@ -12,12 +12,13 @@ public:
     explicit TSeSkinSplitter(TComponent* owner);
     ~TSeSkinSplitter() override;
 
-    TSeSkinEngine* SkinEngine() const { return binding_.engine(); }
+    TSeSkinEngine* SkinEngine() const { return binding_.Engine(); }
     void SetSkinEngine(TSeSkinEngine* engine);
-    const std::string& SkinObject() const { return binding_.objectName(); }
+    const std::string& SkinObject() const { return binding_.ObjectName(); }
     void SetSkinObject(const std::string& name);
     std::string Version() const { return "3.2.0"; }
-    bool SkinUsable() const { return binding_.usable(); }
+    // The skin copy drawn with now; null for the plain look.
+    TSeSkinObject* Skin() const;
 
     void WndProc(TMessage& message) override;
 
@@ -26,5 +27,5 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    brio::SeSkinBinding binding_;
+    mutable TSeSkinBinding binding_;
 };

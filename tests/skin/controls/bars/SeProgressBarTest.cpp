@@ -149,7 +149,7 @@ TEST_F(ProgressBar, SkinnedBarFillsItsFramesMarginsWithTheBarPicture)
     }}});
     auto* skinned = add<TSeSkinProgressBar>(form, 10, 40, 140, 16);
     skinned->SetSkinEngine(engine);
-    ASSERT_TRUE(skinned->SkinUsable());
+    ASSERT_TRUE(skinned->Skin() != nullptr);
     EXPECT_EQ(skinned->GetBarArea(), (RECT{4, 3, 136, 13}));
     skinned->SetPosition(50);
     pump();

@@ -17,11 +17,15 @@ namespace controlstest {
 
 // A skin object of one colour, `w` x `h`, with the children given.
 struct Shape {
+    Shape(std::string n, int w, int h, TColor c = clNone, RECT m = {}, std::vector<Shape> kids = {})
+        : name(std::move(n)), width(w), height(h), color(c), margins(m), children(std::move(kids))
+    {
+    }
     std::string name;
-    int width = 0;
-    int height = 0;
-    TColor color = clNone;
-    RECT margins{};
+    int width;
+    int height;
+    TColor color;
+    RECT margins;
     std::vector<Shape> children;
 };
 std::unique_ptr<TSeSkinObject> MakeObject(const Shape& shape);

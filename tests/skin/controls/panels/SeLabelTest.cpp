@@ -119,7 +119,7 @@ TEST_F(Label, SkinnedLabelTakesColourAndFontOnlyFromALabelObject)
     label->Font()->SetName("DejaVu Serif");
     TSeSkinEngine* withoutLabel = engineWith({Shape{"Panel", 10, 10}});
     label->SetSkinEngine(withoutLabel);
-    EXPECT_FALSE(label->SkinUsable());
+    EXPECT_FALSE(label->Skin() != nullptr);
     EXPECT_EQ(label->Color(), TColor(0x112233));
     EXPECT_EQ(label->Font()->Color(), TColor(0x0000FF));
     EXPECT_EQ(label->Font()->Name(), "DejaVu Serif");
@@ -130,7 +130,7 @@ TEST_F(Label, SkinnedLabelTakesColourAndFontOnlyFromALabelObject)
     object->Font()->SetColor(TColor(0x00C0F0));
     object->Font()->SetName("DejaVu Sans");
     label->SetSkinEngine(withLabel);
-    EXPECT_TRUE(label->SkinUsable());
+    EXPECT_TRUE(label->Skin() != nullptr);
     EXPECT_EQ(label->Color(), TColor(0x445566));
     EXPECT_EQ(label->Font()->Color(), TColor(0x00C0F0));
     EXPECT_EQ(label->Font()->Name(), "DejaVu Sans");

@@ -193,7 +193,7 @@ TEST_F(Panel, SkinnedCaptionHeightComesFromTheSkinAndThePlainOneComesBack)
         Shape{"Caption", 185, 26, TColor(0x505050)},
     }}});
     skinned->SetSkinEngine(engine);
-    ASSERT_TRUE(skinned->SkinUsable());
+    ASSERT_TRUE(skinned->Skin() != nullptr);
     EXPECT_EQ(skinned->CaptionHeight(), 26);
     EXPECT_EQ(skinned->RememberedCaptionHeight(), 20) << "the plain height is kept before the skin's replaces it";
     skinned->SetRolled(true);
@@ -205,7 +205,7 @@ TEST_F(Panel, SkinnedCaptionHeightComesFromTheSkinAndThePlainOneComesBack)
     skinned->Perform(SEM_SKINCHANGED, reinterpret_cast<WPARAM>(engine), reinterpret_cast<LPARAM>(engine));
     EXPECT_EQ(skinned->CaptionHeight(), 26);
     delete engine;
-    EXPECT_FALSE(skinned->SkinUsable());
+    EXPECT_FALSE(skinned->Skin() != nullptr);
     EXPECT_EQ(skinned->CaptionHeight(), 20);
     pump();
 }
