@@ -1,6 +1,7 @@
 #include "skin/controls/bars/SeCustomProgressBar.h"
 
 #include "skin/controls/bars/SeTrackGeometry.h"
+#include "platform/theme/Look.h"
 #include "ui/forms/Application.h"
 #include "ui/graphics/Brush.h"
 
@@ -51,6 +52,7 @@ TSeCustomProgressBar::TSeCustomProgressBar(TComponent* owner) : TSeCustomControl
     SetBounds(0, 0, 140, 16);
     SetColor(clBtnFace);
     SetTransparent(true);
+    SetPerformance(kspDoubleBuffer);
 }
 
 TSeCustomProgressBar::~TSeCustomProgressBar() = default;
@@ -138,6 +140,14 @@ void TSeCustomProgressBar::PaintBarFrame(TCanvas& canvas)
     RECT r{0, 0, Width(), Height()};
     if (IsEmpty(r))
         return;
+    // Visual styles have no progress part of their own: the themed bar
+    // sits in the flat frame the styles give a text box.
+    if (brio::LookThemed()) {
+        brio::LookState state;
+        state.disabled = !Enabled();
+        brio::DrawLookPart(canvas.Handle(), brio::LookPart::EditFrame, state, r);
+        return;
+    }
     canvas.Brush()->SetStyle(bsSolid);
     canvas.Brush()->SetColor(Color());
     canvas.FillRect(r);

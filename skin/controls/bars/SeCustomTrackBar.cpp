@@ -22,6 +22,7 @@ TSeCustomTrackBar::TSeCustomTrackBar(TComponent* owner) : TSeCustomControl(owner
 {
     SetBounds(0, 0, 150, 45);
     SetTabStop(true);
+    SetPerformance(kspDoubleBuffer);
 }
 
 TSeCustomTrackBar::~TSeCustomTrackBar() = default;
