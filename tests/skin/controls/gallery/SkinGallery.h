@@ -11,10 +11,17 @@
 // kSecondBlockTop down for the bars, panels, group boxes, labels and
 // splitters (addSecondBlock).
 
+#include "skin/controls/bars/SeSkinProgressBar.h"
+#include "skin/controls/bars/SeSkinTrackBar.h"
 #include "skin/controls/buttons/SeSkinButton.h"
 #include "skin/controls/buttons/SeSkinCheckBox.h"
+#include "skin/controls/panels/SeSkinGroupBox.h"
+#include "skin/controls/panels/SeSkinLabel.h"
+#include "skin/controls/panels/SeSkinPanel.h"
+#include "skin/controls/panels/SeSkinSplitter.h"
 #include "ui/forms/Form.h"
 #include "ui/stdctrls/Label.h"
+#include "ui/stdctrls/Panel.h"
 
 #include "platform/UxTheme.h"
 
@@ -75,6 +82,14 @@ public:
     }
 
     const std::vector<Entry>& entries() const { return entries_; }
+    // The second block's controls of each look, by name ("track", "track
+    // disabled", "progress", "panel", "group", "label", ...).
+    struct BlockControl {
+        TControl* control;
+        Look look;
+        std::string name;
+    };
+    const std::vector<BlockControl>& blockControls() const { return block_; }
     TForm* form() const { return form_; }
     static RECT column(Look look)
     {
@@ -115,6 +130,8 @@ public:
         for (const Entry& e : entries_)
             if (e.look == Look::Classic)
                 e.control->PaintTo(dc, e.control->Left(), e.control->Top());
+        if (TPanel* holder = holders_[int(Look::Classic)])
+            holder->PaintTo(dc, holder->Left(), holder->Top());
         EnableTheming(themed);
     }
 
@@ -197,12 +214,85 @@ private:
     }
 
     // The track bars, progress bars, panels, group boxes, labels and
-    // splitters take the area from kSecondBlockTop down, in the same states.
-    void addSecondBlock(Look) {}
+    // splitters take the area from kSecondBlockTop down, on a plain holder
+    // per column (so that the classic column repaints as one), all
+    // double-buffered.
+    template <class T> T* put(TWinControl* parent, Look look, const std::string& name, int x, int y, int w, int h)
+    {
+        auto* control = new T(form_);
+        control->SetBounds(x, y, w, h);
+        control->SetParent(parent);
+        control->SetPerformance(kspDoubleBuffer);
+        if (look == Look::Skinned)
+            control->SetSkinEngine(engine_);
+        block_.push_back({control, look, name});
+        return control;
+    }
+
+    void addSecondBlock(Look look)
+    {
+        auto* holder = new TPanel(form_);
+        holder->SetBevelOuter(bvNone);
+        holder->SetBounds(int(look) * kColumnWidth, kSecondBlockTop, kColumnWidth, kClientHeight - kSecondBlockTop);
+        holder->SetParent(form_);
+        holders_[int(look)] = holder;
+
+        auto* track = put<TSeSkinTrackBar>(holder, look, "track", 6, 0, 136, 42);
+        track->SetMax(100);
+        track->SetPosition(40);
+        track->SetFrequency(10);
+        track->SetIntervalHighlightType(htLowInterval);
+        auto* trackOff = put<TSeSkinTrackBar>(holder, look, "track disabled", 144, 0, 136, 42);
+        trackOff->SetMax(100);
+        trackOff->SetPosition(70);
+        trackOff->SetFrequency(10);
+        trackOff->SetEnabled(false);
+
+        put<TSeSkinProgressBar>(holder, look, "progress", 6, 44, 136, 16)->SetPosition(40);
+        auto* smooth = put<TSeSkinProgressBar>(holder, look, "progress smooth", 144, 44, 136, 16);
+        smooth->SetSmooth(true);
+        smooth->SetPosition(70);
+
+        auto* panel = put<TSeSkinPanel>(holder, look, "panel", 6, 64, 136, 96);
+        panel->SetCaption("Panel");
+        put<TSeSkinLabel>(panel, look, "label", 8, 30, 60, 16)->SetCaption("&Label");
+        auto* grey = put<TSeSkinLabel>(panel, look, "label disabled", 8, 50, 60, 16);
+        grey->SetCaption("Disabled");
+        grey->SetEnabled(false);
+        auto* right = put<TSeSkinLabel>(panel, look, "label right", 60, 70, 68, 16);
+        right->SetAlignment(taRightJustify);
+        right->SetCaption("Right");
+
+        auto* group = put<TSeSkinGroupBox>(holder, look, "group", 144, 64, 136, 96);
+        group->SetCaption("&Group");
+        put<TSeSkinProgressBar>(group, look, "progress in group", 10, 30, 110, 14)->SetPosition(60);
+        put<TSeSkinLabel>(group, look, "label in group", 10, 52, 60, 16)->SetCaption("Inside");
+
+        auto* rolled = put<TSeSkinPanel>(holder, look, "panel rolled", 6, 166, 136, 90);
+        rolled->SetCaption("Rolled");
+        rolled->SetRolled(true);
+        auto* hide = put<TSeSkinPanel>(holder, look, "panel hide", 6, 194, 136, 40);
+        hide->SetCaption("Hide button");
+        hide->SetButtonKind(pbkHide);
+        hide->SetShowBevel(false);
+
+        auto* checked = put<TSeSkinGroupBox>(holder, look, "group check box", 144, 166, 136, 70);
+        checked->SetCaption("Microphone");
+        checked->SetUseCheckBox(true);
+        checked->SetChecked(false);
+        put<TSeSkinLabel>(checked, look, "label in unchecked group", 10, 30, 60, 16)->SetCaption("Follows");
+
+        auto* splitter = put<TSeSkinSplitter>(holder, look, "splitter", 6, 242, 136, 6);
+        splitter->SetAlign(alNone);
+        splitter->SetBeveled(true);
+        splitter->SetBounds(6, 242, 136, 6);
+    }
 
     TForm* form_;
     TSeSkinEngine* engine_;
     std::vector<Entry> entries_;
+    std::vector<BlockControl> block_;
+    TPanel* holders_[3]{};
 };
 
 } // namespace skingallery

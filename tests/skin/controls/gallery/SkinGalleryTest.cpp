@@ -153,6 +153,29 @@ TEST_P(SkinGalleryTest, EveryControlInEveryStateAndLook)
         EXPECT_LE(caption.right, e.control->Width()) << describe(e);
         EXPECT_LE(caption.bottom, e.control->Height()) << describe(e);
     }
+
+    // The second block: each kind looks different in each look, and the
+    // labels' and group boxes' captions fit.
+    std::map<std::string, std::vector<std::vector<Pixel>>> blockLooks;
+    for (const auto& b : gallery.blockControls()) {
+        const TPoint at = form->ScreenToClient(b.control->ClientToScreen(TPoint{0, 0}));
+        blockLooks[b.name].push_back(
+            crop(picture, RECT{at.x, at.y, at.x + b.control->Width(), at.y + b.control->Height()}));
+        if (auto* label = dynamic_cast<TSeCustomLabel*>(b.control)) {
+            const SIZE text = label->MeasureText();
+            EXPECT_LE(text.cx, label->Width()) << b.name;
+            EXPECT_LE(text.cy, label->Height()) << b.name;
+        }
+        if (auto* group = dynamic_cast<TSeCustomGroupBox*>(b.control))
+            EXPECT_LE(group->GetCaptionRect().right, group->Width()) << b.name;
+    }
+    for (const char* name : {"track", "track disabled", "progress", "panel", "group", "group check box"}) {
+        const auto& three = blockLooks[name];
+        ASSERT_EQ(three.size(), 3u) << name;
+        EXPECT_TRUE(three[0] != three[1]) << name << ": skinned and themed look alike";
+        EXPECT_TRUE(three[1] != three[2]) << name << ": themed and classic look alike";
+    }
+    EXPECT_TRUE(blockLooks["track"][0] != blockLooks["track disabled"][0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, SkinGalleryTest, ::testing::Values("Graphite", "Classic"),
