@@ -39,6 +39,8 @@ TSeCustomSplitter::~TSeCustomSplitter()
 {
     unhookParentPaint();
     unhookActiveControl();
+    if (control_)
+        control_->RemoveFreeNotification(this);
     if (lineDc_)
         ReleaseDC(lineWindow_, lineDc_);
 }
