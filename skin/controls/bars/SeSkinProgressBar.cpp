@@ -3,39 +3,13 @@
 #include "skin/controls/panels/SeSkinParts.h"
 #include "skin/engine/SeSkinObject.h"
 
-TSeSkinProgressBar::TSeSkinProgressBar(TComponent* owner) : TSeCustomProgressBar(owner), binding_(*this, "ProgressBar")
+TSeSkinProgressBar::TSeSkinProgressBar(TComponent* owner) : brio::Skinned<TSeCustomProgressBar>(owner, "ProgressBar")
 {
     SetTransparent(true);
     SetBorderWidth(0);
 }
 
 TSeSkinProgressBar::~TSeSkinProgressBar() = default;
-
-TSeSkinObject* TSeSkinProgressBar::Skin() const { return brio::usableSkin(binding_, *this); }
-
-void TSeSkinProgressBar::SetSkinEngine(TSeSkinEngine* engine)
-{
-    binding_.SetEngine(engine);
-    Invalidate();
-}
-
-void TSeSkinProgressBar::SetSkinObject(const std::string& name)
-{
-    binding_.SetObjectName(name);
-}
-
-void TSeSkinProgressBar::Notification(TComponent* component, TOperation operation)
-{
-    TSeCustomProgressBar::Notification(component, operation);
-    binding_.Notification(component, operation);
-}
-
-void TSeSkinProgressBar::WndProc(TMessage& m)
-{
-    if (binding_.HandleMessage(m))
-        return;
-    TSeCustomProgressBar::WndProc(m);
-}
 
 TSeSkinObject* TSeSkinProgressBar::frame() const { return brio::firstSkinChild(Skin(), {"Frame"}); }
 

@@ -4,38 +4,12 @@
 #include "skin/engine/SeSkinObject.h"
 #include "skin/engine/SeSkinTypes.h"
 
-TSeSkinTrackBar::TSeSkinTrackBar(TComponent* owner) : TSeCustomTrackBar(owner), binding_(*this, "TrackBar")
+TSeSkinTrackBar::TSeSkinTrackBar(TComponent* owner) : brio::Skinned<TSeCustomTrackBar>(owner, "TrackBar")
 {
     SetTransparent(true);
 }
 
 TSeSkinTrackBar::~TSeSkinTrackBar() = default;
-
-TSeSkinObject* TSeSkinTrackBar::Skin() const { return brio::usableSkin(binding_, *this); }
-
-void TSeSkinTrackBar::SetSkinEngine(TSeSkinEngine* engine)
-{
-    binding_.SetEngine(engine);
-    Invalidate();
-}
-
-void TSeSkinTrackBar::SetSkinObject(const std::string& name)
-{
-    binding_.SetObjectName(name);
-}
-
-void TSeSkinTrackBar::Notification(TComponent* component, TOperation operation)
-{
-    TSeCustomTrackBar::Notification(component, operation);
-    binding_.Notification(component, operation);
-}
-
-void TSeSkinTrackBar::WndProc(TMessage& m)
-{
-    if (binding_.HandleMessage(m))
-        return;
-    TSeCustomTrackBar::WndProc(m);
-}
 
 TSeSkinObject* TSeSkinTrackBar::thumbSizer() const
 {

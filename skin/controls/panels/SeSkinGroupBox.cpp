@@ -8,19 +8,13 @@
 #include "ui/graphics/Brush.h"
 #include "ui/graphics/Font.h"
 
-TSeSkinGroupBox::TSeSkinGroupBox(TComponent* owner) : TSeCustomGroupBox(owner), binding_(*this, "GroupBox")
+TSeSkinGroupBox::TSeSkinGroupBox(TComponent* owner) : brio::Skinned<TSeCustomGroupBox>(owner, "GroupBox")
 {
     binding_.OnChange = [this] { applyBinding(); };
     SetTransparent(true);
 }
 
 TSeSkinGroupBox::~TSeSkinGroupBox() = default;
-
-TSeSkinObject* TSeSkinGroupBox::Skin() const { return brio::usableSkin(binding_, *this); }
-
-void TSeSkinGroupBox::SetSkinEngine(TSeSkinEngine* engine) { binding_.SetEngine(engine); }
-
-void TSeSkinGroupBox::SetSkinObject(const std::string& name) { binding_.SetObjectName(name); }
 
 void TSeSkinGroupBox::applyBinding()
 {
@@ -41,18 +35,6 @@ TSeCustomCheckBox* TSeSkinGroupBox::CreateCheckBox()
     auto* box = new TSeSkinCheckBox(this);
     box->SetSkinEngine(binding_.Engine());
     return box;
-}
-
-void TSeSkinGroupBox::Notification(TComponent* component, TOperation operation)
-{
-    TSeCustomGroupBox::Notification(component, operation);
-    binding_.Notification(component, operation);
-}
-
-void TSeSkinGroupBox::WndProc(TMessage& m)
-{
-    if (!binding_.HandleMessage(m))
-        TSeCustomGroupBox::WndProc(m);
 }
 
 void TSeSkinGroupBox::PaintBackground(TCanvas& canvas)

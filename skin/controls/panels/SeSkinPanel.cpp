@@ -5,24 +5,12 @@
 #include "skin/engine/SeSkinTypes.h"
 #include "ui/graphics/Font.h"
 
-TSeSkinPanel::TSeSkinPanel(TComponent* owner) : TSeCustomPanel(owner), binding_(*this, "Panel")
+TSeSkinPanel::TSeSkinPanel(TComponent* owner) : brio::Skinned<TSeCustomPanel>(owner, "Panel")
 {
     binding_.OnChange = [this] { applyBinding(); };
 }
 
 TSeSkinPanel::~TSeSkinPanel() = default;
-
-TSeSkinObject* TSeSkinPanel::Skin() const { return brio::usableSkin(binding_, *this); }
-
-void TSeSkinPanel::SetSkinEngine(TSeSkinEngine* engine)
-{
-    binding_.SetEngine(engine);
-}
-
-void TSeSkinPanel::SetSkinObject(const std::string& name)
-{
-    binding_.SetObjectName(name);
-}
 
 void TSeSkinPanel::applyBinding()
 {
@@ -38,18 +26,6 @@ void TSeSkinPanel::applyBinding()
     if (const auto masked = brio::maskedFrame(brio::firstSkinChild(binding_.Object(), {"Frame"})))
         SetTransparent(*masked);
     Invalidate();
-}
-
-void TSeSkinPanel::Notification(TComponent* component, TOperation operation)
-{
-    TSeCustomPanel::Notification(component, operation);
-    binding_.Notification(component, operation);
-}
-
-void TSeSkinPanel::WndProc(TMessage& m)
-{
-    if (!binding_.HandleMessage(m))
-        TSeCustomPanel::WndProc(m);
 }
 
 void TSeSkinPanel::PaintPanel(TCanvas& canvas)
