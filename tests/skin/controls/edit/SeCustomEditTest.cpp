@@ -404,6 +404,13 @@ TEST_F(SkinEditBox, AKeyboardContextMenuOpensAtTheCaret)
     EXPECT_EQ(edit->menu->opened[0].x, expected.x);
     EXPECT_EQ(edit->menu->opened[0].y, expected.y);
 
+    // A request without a point, as the keyboard sends it, opens at the caret too.
+    edit->Perform(WM_CONTEXTMENU, 0, MAKELPARAM(WORD(-1), WORD(-1)));
+    ASSERT_EQ(edit->menu->opened.size(), 2u);
+    EXPECT_EQ(edit->menu->opened[1].x, expected.x);
+    EXPECT_EQ(edit->menu->opened[1].y, expected.y);
+    edit->menu->opened.pop_back();
+
     // A mouse request opens where the pointer was.
     edit->Perform(WM_CONTEXTMENU, 0, MAKELPARAM(300, 200));
     ASSERT_EQ(edit->menu->opened.size(), 2u);
@@ -426,6 +433,52 @@ TEST_F(SkinEditBox, AKeyboardContextMenuOpensAtTheCaret)
     EXPECT_TRUE(items->Items(0)->Enabled());
     items->Items(0)->RunClick();
     EXPECT_EQ(edit->Text(), "menu here");
+}
+
+TEST_F(SkinEditBox, FocusEntrySelectsAllUnlessAutoSelectIsOff)
+{
+    auto* other = new TSeCustomEdit(form);
+    other->SetBounds(10, 60, 121, 21);
+    other->SetParent(form);
+    edit->SetText("whole text");
+    edit->SetSelStart(3);
+    other->SetFocus();
+    pump();
+    edit->SetFocus();
+    pump();
+    EXPECT_EQ(edit->SelLength(), 10);
+    edit->AutoSelect = false;
+    edit->SetSelStart(3);
+    other->SetFocus();
+    pump();
+    edit->SetFocus();
+    pump();
+    EXPECT_EQ(edit->SelLength(), 0);
+    EXPECT_EQ(edit->CaretIndex(), 3);
+}
+
+// A box that takes digits only, through the validation hook.
+class DigitsEdit : public TSeCustomEdit {
+public:
+    using TSeCustomEdit::TSeCustomEdit;
+
+protected:
+    bool ValidateText(const std::u16string& text) override
+    {
+        return text.find_first_not_of(u"0123456789") == std::u16string::npos;
+    }
+};
+
+TEST_F(SkinEditBox, TheValidationHookKeepsARefusedTextOut)
+{
+    auto* digits = new DigitsEdit(form);
+    digits->SetParent(form);
+    int changed = 0;
+    digits->OnChange = [&](TObject*) { ++changed; };
+    digits->SetText("123");
+    digits->SetText("12a");
+    EXPECT_EQ(digits->Text(), "123");
+    EXPECT_EQ(changed, 1);
 }
 
 TEST_F(SkinEditBox, AutoSizeHeightFollowsTheFont)
