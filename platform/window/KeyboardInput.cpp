@@ -122,6 +122,13 @@ void CookKey(const RawInput& raw)
         target = ws.active;
         system = true;
     }
+    if (!LookupWindow(target)) {
+        // None of our windows is active (a menu opened from the
+        // notification area): the window holding the capture, whose loop
+        // reads the keys, hears them.
+        target = ws.capture;
+        system = raw.systemKey;
+    }
     if (!LookupWindow(target) || !IsEnabledForInput(target))
         return;
     UINT msg = system ? (raw.down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (raw.down ? WM_KEYDOWN : WM_KEYUP);
@@ -141,6 +148,8 @@ void RouteText(std::string_view utf8)
 void CookText(const RawInput& raw)
 {
     HWND target = WindowSystem().focus;
+    if (!LookupWindow(target) && !LookupWindow(WindowSystem().active))
+        target = WindowSystem().capture;
     if (!LookupWindow(target) || !IsEnabledForInput(target))
         return;
     std::u16string units;

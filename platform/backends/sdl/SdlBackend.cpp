@@ -127,6 +127,8 @@ void SdlBackend::windowDestroyed(HWND hwnd)
         return;
     byId_.erase(it->second.id);
     bool shown = it->second.shown;
+    if (keyboardGrab_ == hwnd)
+        releaseKeyboard();
     SDL_DestroyWindow(it->second.window);
     natives_.erase(it);
     if (shown)
@@ -236,6 +238,35 @@ void SdlBackend::captureChanged(HWND hwnd)
     // held button on its own then.
     SDL_CaptureMouse(hwnd ? SDL_TRUE : SDL_FALSE);
     X11WatchRootClicks(hwnd != nullptr);
+    // A menu's loop holds the capture in its top-most tool window: that
+    // window takes the keyboard as well, so that a menu opened while none
+    // of our windows has the focus (from the notification area) still
+    // hears its keys.
+    const DWORD style = hwnd ? DWORD(GetWindowLongPtr(hwnd, GWL_STYLE)) : 0;
+    const DWORD exStyle = hwnd ? DWORD(GetWindowLongPtr(hwnd, GWL_EXSTYLE)) : 0;
+    const bool menu = (style & WS_POPUP) && (exStyle & WS_EX_TOOLWINDOW) && (exStyle & WS_EX_TOPMOST);
+    HWND wanted = menu && nativeWindow(hwnd) ? hwnd : nullptr;
+    if (wanted == keyboardGrab_)
+        return;
+    releaseKeyboard();
+    if (wanted)
+        grabKeyboardFor(wanted);
+}
+
+void SdlBackend::grabKeyboardFor(HWND hwnd)
+{
+    keyboardGrab_ = hwnd;
+    auto it = natives_.find(hwnd);
+    keyboardGrabbed_ = it != natives_.end() && it->second.shown && X11GrabKeyboard(it->second.window);
+}
+
+void SdlBackend::releaseKeyboard()
+{
+    if (keyboardGrabbed_)
+        if (auto it = natives_.find(keyboardGrab_); it != natives_.end())
+            X11UngrabKeyboard(it->second.window);
+    keyboardGrab_ = nullptr;
+    keyboardGrabbed_ = false;
 }
 
 std::string SdlBackend::clipboardText() const

@@ -91,4 +91,11 @@ private:
     bool focusLost_ = false;
     bool pumping_ = false;
     std::unique_ptr<brio::StatusNotifierTray> tray_;
+    // The menu window that holds the keyboard while its loop runs, and
+    // whether the server granted it (a window not yet mapped is refused
+    // and asked again once shown).
+    void grabKeyboardFor(HWND hwnd);
+    void releaseKeyboard();
+    HWND keyboardGrab_ = nullptr;
+    bool keyboardGrabbed_ = false;
 };

@@ -83,6 +83,8 @@ void SdlBackend::syncVisibility(HWND hwnd, Native& native)
         SDL_ShowWindow(native.window);
         markWhole(hwnd, native);
         syncZOrder(hwnd);
+        if (hwnd == keyboardGrab_ && !keyboardGrabbed_)
+            grabKeyboardFor(hwnd);
     } else {
         SDL_HideWindow(native.window);
         native.pending.reset();

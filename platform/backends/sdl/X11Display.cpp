@@ -268,6 +268,25 @@ void X11FocusWindow(SDL_Window* window)
         XSetInputFocus(x.display, x.window, RevertToParent, CurrentTime);
 }
 
+bool X11GrabKeyboard(SDL_Window* window)
+{
+    X11Handles x;
+    if (!handlesOf(window, x))
+        return false;
+    const int result = XGrabKeyboard(x.display, x.window, True, GrabModeAsync, GrabModeAsync, CurrentTime);
+    XFlush(x.display);
+    return result == GrabSuccess;
+}
+
+void X11UngrabKeyboard(SDL_Window* window)
+{
+    X11Handles x;
+    if (!handlesOf(window, x))
+        return;
+    XUngrabKeyboard(x.display, CurrentTime);
+    XFlush(x.display);
+}
+
 namespace {
 
 bool watchingRootClicks = false;

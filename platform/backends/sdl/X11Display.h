@@ -35,6 +35,11 @@ bool X11WindowManagerRunning();
 bool X11WindowIconified(SDL_Window* window);
 // Gives the window the keyboard focus of the display, where no manager does.
 void X11FocusWindow(SDL_Window* window);
+// Sends every key to the window until ungrabbed, whoever has the focus
+// (SDL's own grab only holds while its window has the focus). False when
+// the server refused, say because the window is not mapped yet.
+bool X11GrabKeyboard(SDL_Window* window);
+void X11UngrabKeyboard(SDL_Window* window);
 // Where no manager runs, asks for the clicks on the bare desktop while
 // `watch` holds (a manager takes them for itself, and only one program may
 // have them). X11TakeRootClick says whether one came since the last call;
