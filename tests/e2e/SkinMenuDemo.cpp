@@ -4,6 +4,11 @@
 // button, then each open level's rows, in screen coordinates) and every
 // click an item gets, with the number of popup windows that still exist
 // when the handler runs. It ends after `clicks` clicks.
+//
+// With "hidden" after the count, the form never shows: the menu pops up by
+// itself at (300, 300) half a second after the start, as a menu of the
+// notification area does while the main window is hidden, with no window
+// of the program active.
 
 #include "skin/controls/menus/SeCustomItem.h"
 #include "skin/controls/menus/SePopupWindow.h"
@@ -16,6 +21,7 @@
 #include "ui/component/Stream.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
+#include "ui/forms/Timer.h"
 #include "ui/stdctrls/Button.h"
 
 #include <cstdio>
@@ -69,6 +75,7 @@ void reportLevels(std::size_t& reported)
 int main(int argc, char** argv)
 {
     const int clicksWanted = argc > 1 ? std::atoi(argv[1]) : 2;
+    const bool hidden = argc > 2 && std::string(argv[2]) == "hidden";
     try {
         UseSdlBackend();
     } catch (const std::exception& e) {
@@ -121,15 +128,29 @@ int main(int argc, char** argv)
 
     std::size_t reported = 0;
     bool targetsSaid = false;
+    auto* later = new TTimer(form);
+    later->SetEnabled(false);
+    later->SetInterval(500);
+    later->OnTimer = [&](TObject*) {
+        later->SetEnabled(false);
+        menu->Popup(300, 300);
+    };
     Application->OnIdle = [&](TObject*, bool&) {
-        if (!targetsSaid && form->Visible() && button->HandleAllocated()) {
+        if (!targetsSaid && !hidden && form->Visible() && button->HandleAllocated()) {
             const TPoint centre = button->ClientToScreen(TPoint{button->Width() / 2, button->Height() / 2});
             say("targets button " + pointText(POINT{centre.x, centre.y}));
             targetsSaid = true;
         }
         reportLevels(reported);
     };
-    Application->Run();
+    if (hidden) {
+        say("hidden");
+        later->SetEnabled(true);
+        while (!Application->Terminated())
+            Application->HandleMessage();
+    } else {
+        Application->Run();
+    }
     Application->OnIdle = nullptr;
     say("done");
     return 0;

@@ -4,7 +4,10 @@
 #   1. a click on the button opens the menu; Down, Right open the submenu,
 #      Down, Enter choose "Voices" in it;
 #   2. the menu opened again with the mouse, the pointer over "Move to"
-#      opens its submenu, a click on "Play" chooses it.
+#      opens its submenu, a click on "Play" chooses it;
+#   3. with no window of the demo shown or active, the menu pops up by
+#      itself (as from the notification area) and the keys still reach
+#      it: Down twice (over the separator), Enter choose "Exit".
 # Each choice must run after every popup window is gone. A picture of the
 # screen is taken while the submenu shows.
 #
@@ -81,4 +84,19 @@ echo "round 2: the mouse chose Play after the menu was gone"
 
 await_line '^done$' || fail "the demo did not finish"
 await_clean_exit 5 "its last click"
-echo "PASSED: opened with the mouse, a submenu walked with the keys, items chosen by keys and by mouse"
+
+# 3. Nothing of the demo shows or has the focus; the pointer rests on the
+#    bare desktop, so only a keyboard grab brings the keys to the menu.
+: >"$log"
+SDL_VIDEODRIVER=x11 "$demo" 1 hidden >"$log" 2>&1 &
+pid=$!
+xdotool mousemove 1200 750
+await_line "^level 1 " || fail "round 3: the menu did not pop up"
+sleep 0.5
+xdotool key --delay 200 Down Down Return
+await_line "^clicked E&xit " || fail "round 3: the keys did not reach the menu"
+grep -q "^clicked E&xit popups 0$" "$log" || fail "round 3: the click ran while a popup window existed"
+await_line '^done$' || fail "round 3: the demo did not finish"
+await_clean_exit 5 "its click"
+echo "round 3: keys reached a menu opened with no window active"
+echo "PASSED: opened with the mouse, a submenu walked with the keys, items chosen by keys and by mouse, keys grabbed with no window active"

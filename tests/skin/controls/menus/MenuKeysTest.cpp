@@ -119,6 +119,19 @@ TEST_F(MenuKeys, AcceleratorsRunTheirRowAndIgnoreHiddenOnes)
     EXPECT_EQ(log.events(), (Events{"levels 1"}));
 }
 
+TEST_F(MenuKeys, KeysReachAMenuOpenedWhileNoWindowOfOursIsActive)
+{
+    // As from the notification area with the main window hidden.
+    form->Hide();
+    pump();
+    ASSERT_EQ(GetActiveWindow(), nullptr);
+    ASSERT_EQ(GetFocus(), nullptr);
+    script({press(VK_DOWN), noteSelection(), [&] { backend().typeText("x"); }});
+    popup();
+    EXPECT_TRUE(scriptDone());
+    EXPECT_EQ(log.events(), (Events{"selected &Locked", "E&xit"}));
+}
+
 TEST_F(MenuKeys, EnterOnASubmenuRowOpensItAndTheChoiceRunsAfterEveryLevelIsGone)
 {
     script({press(VK_UP), press(VK_UP), press(VK_RETURN), press(VK_DOWN), press(VK_RETURN)});
