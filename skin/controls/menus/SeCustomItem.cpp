@@ -11,6 +11,8 @@
 #include "ui/forms/ActionList.h"
 #include "ui/graphics/ImageList.h"
 
+#include "platform/WinUser.h"
+
 #include <algorithm>
 #include <unordered_map>
 
@@ -28,6 +30,15 @@ std::uint64_t nextSerial()
     return ++serial;
 }
 
+// An open level showing `item`'s children reads its messages only as they
+// come: one is posted so that it sees at once that its rows changed.
+void wakeLevelsOf(const TSeCustomItem* item)
+{
+    for (TSePopupWindow* window : TSePopupWindow::OpenWindows())
+        if (window->Item() == item && window->HandleAllocated())
+            PostMessage(window->Handle(), WM_NULL, 0, 0);
+}
+
 } // namespace
 
 TSeCustomItem::TSeCustomItem(TComponent* owner) : TComponent(owner), serial_(nextSerial())
@@ -38,6 +49,7 @@ TSeCustomItem::TSeCustomItem(TComponent* owner) : TComponent(owner), serial_(nex
 TSeCustomItem::~TSeCustomItem()
 {
     liveItems().erase(serial_);
+    wakeLevelsOf(this);
     actionLink_.reset();
     // The subtree goes with its parent; children this item owns go with
     // its component list a moment later.
@@ -118,6 +130,8 @@ TImageList* TSeCustomItem::EffectiveImages() const
 
 void TSeCustomItem::Changed()
 {
+    if (parent_)
+        ++parent_->childrenLookVersion_;
     TSeCustomItem* root = Root();
     ++root->treeVersion_;
     if (root->OnTreeChange && !root->ComponentState().Contains(csDestroying))
@@ -210,6 +224,8 @@ void TSeCustomItem::Insert(int index, TSeCustomItem* item)
         throw EListError("Menu index out of range");
     items_.insert(items_.begin() + index, item);
     item->parent_ = this;
+    ++childrenVersion_;
+    wakeLevelsOf(this);
     Changed();
 }
 
@@ -220,6 +236,8 @@ void TSeCustomItem::Remove(TSeCustomItem* item)
         throw EListError("Menu item not found");
     items_.erase(it);
     item->parent_ = nullptr;
+    ++childrenVersion_;
+    wakeLevelsOf(this);
     Changed();
 }
 

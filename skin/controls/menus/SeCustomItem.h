@@ -31,9 +31,6 @@ public:
     using Exception::Exception;
 };
 
-// Rows of a menu bar that stand for the form's own buttons.
-enum class TSeItemKind : std::uint8_t { Normal, SysClose, SysRestore, SysMinimize, SysIcon };
-
 class TSeCustomItem : public TComponent {
 public:
     explicit TSeCustomItem(TComponent* owner);
@@ -122,8 +119,6 @@ public:
     void PushAnimateFirstLevel(bool value);
     void PushOpenedByPopup(bool value);
     void PushBringToForeground(bool value);
-    TSeItemKind Kind() const { return kind_; }
-    void SetKind(TSeItemKind kind) { kind_ = kind; }
 
     // ---- Layout state kept by the open level
     RECT RowRect() const { return rowRect_; }
@@ -135,6 +130,11 @@ public:
     // Grows on every change of a row's caption, state or the child lists
     // anywhere in the tree (kept by the root).
     std::uint64_t TreeVersion() const;
+    // Grows when this item's child list changes.
+    std::uint64_t ChildrenVersion() const { return childrenVersion_; }
+    // Grows when one of its children changes caption, check, state or
+    // visibility.
+    std::uint64_t ChildrenLookVersion() const { return childrenLookVersion_; }
     // The root calls this on every change in its tree (the menu listens).
     std::function<void(TSeCustomItem* changed)> OnTreeChange;
 
@@ -176,9 +176,10 @@ private:
     bool animateFirstLevel_ = false;
     bool openedByPopup_ = false;
     bool bringToForeground_ = false;
-    TSeItemKind kind_ = TSeItemKind::Normal;
     RECT rowRect_{};
     int firstVisibleRow_ = 0;
     std::uint64_t treeVersion_ = 0;
+    std::uint64_t childrenVersion_ = 0;
+    std::uint64_t childrenLookVersion_ = 0;
     std::uint64_t serial_;
 };

@@ -22,23 +22,13 @@ void TSeCustomItemActionLink::CopyFromAction(bool onlyDefaults)
     auto* action = dynamic_cast<TCustomAction*>(Action());
     if (!action)
         return;
-    const Values now = valuesOf(*action);
-    TSeCustomItem& item = *client_;
-    if (!onlyDefaults || item.caption_.empty())
-        item.SetCaption(now.caption);
-    if (!onlyDefaults || !item.checked_)
-        item.SetChecked(now.checked);
-    if (!onlyDefaults || item.enabled_)
-        item.SetEnabled(now.enabled);
-    if (!onlyDefaults || item.hint_.empty())
-        item.SetHint(now.hint);
-    if (!onlyDefaults || item.imageIndex_ == -1)
-        item.SetImageIndex(now.imageIndex);
-    if (!onlyDefaults || item.shortCut_ == scNone)
-        item.SetShortCut(now.shortCut);
-    if (!onlyDefaults || item.visible_)
-        item.SetVisible(now.visible);
-    last_ = now;
+    const TSeCustomItem& item = *client_;
+    // While loading, only values still at their defaults take the action's.
+    const bool all = !onlyDefaults;
+    const Which which{all || item.caption_.empty(), all || !item.checked_,          all || item.enabled_,
+                      all || item.hint_.empty(),    all || item.imageIndex_ == -1, all || item.shortCut_ == scNone,
+                      all || item.visible_};
+    apply(valuesOf(*action), which);
 }
 
 bool TSeCustomItemActionLink::IsCaptionLinked() const { return client_->caption_ == last_.caption; }
@@ -54,26 +44,29 @@ void TSeCustomItemActionLink::Change()
     auto* action = dynamic_cast<TCustomAction*>(Action());
     if (!action)
         return;
-    const Values now = valuesOf(*action);
-    TSeCustomItem& item = *client_;
     // Decide every link before any value moves: setting one value may
     // notify code that reads the others.
-    const bool caption = IsCaptionLinked(), checked = IsCheckedLinked(), enabled = IsEnabledLinked(),
-               hint = IsHintLinked(), image = IsImageIndexLinked(), shortCut = IsShortCutLinked(),
-               visible = IsVisibleLinked();
+    const Which which{IsCaptionLinked(),    IsCheckedLinked(),  IsEnabledLinked(), IsHintLinked(),
+                      IsImageIndexLinked(), IsShortCutLinked(), IsVisibleLinked()};
+    apply(valuesOf(*action), which);
+}
+
+void TSeCustomItemActionLink::apply(const Values& now, const Which& which)
+{
     last_ = now;
-    if (caption)
+    TSeCustomItem& item = *client_;
+    if (which.caption)
         item.SetCaption(now.caption);
-    if (checked)
+    if (which.checked)
         item.SetChecked(now.checked);
-    if (enabled)
+    if (which.enabled)
         item.SetEnabled(now.enabled);
-    if (hint)
+    if (which.hint)
         item.SetHint(now.hint);
-    if (image)
+    if (which.imageIndex)
         item.SetImageIndex(now.imageIndex);
-    if (shortCut)
+    if (which.shortCut)
         item.SetShortCut(now.shortCut);
-    if (visible)
+    if (which.visible)
         item.SetVisible(now.visible);
 }

@@ -40,7 +40,13 @@ private:
         TShortCut shortCut = scNone;
         bool visible = true;
     };
+    // Which values take the action's.
+    struct Which {
+        bool caption, checked, enabled, hint, imageIndex, shortCut, visible;
+    };
     static Values valuesOf(const TCustomAction& action);
+    // Remembers `now` and copies the chosen values into the item.
+    void apply(const Values& now, const Which& which);
 
     TSeCustomItem* client_;
     Values last_;

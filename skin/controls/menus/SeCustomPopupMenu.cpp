@@ -86,7 +86,9 @@ TWinControl* TSeCustomPopupMenu::ownerControl() const
 
 void TSeCustomPopupMenu::Popup(int x, int y)
 {
-    if (TSeCustomPopupMenu* other = showingMenu(); other && other != this) {
+    // The menu showing goes first, this one too when it pops up again
+    // from inside its own loop (rebuilt by a second right-click).
+    if (TSeCustomPopupMenu* other = showingMenu()) {
         other->Dismiss();
         Application->ProcessMessages();
     }

@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-TSeItemView::TSeItemView(TSeCustomItem* item) : item_(item)
+TSeItemView::TSeItemView(TSeCustomItem* item) : item_(item), itemSerial_(item->Serial())
 {
     readRows();
 }
@@ -73,17 +73,42 @@ void TSeItemView::readRows()
     for (int i = 0; i < item_->Count(); ++i)
         if (item_->Items(i)->Visible())
             rows_.push_back(item_->Items(i));
-    treeVersion_ = item_->TreeVersion();
+    rowsVersion_ = item_->ChildrenVersion();
+    rowsLookVersion_ = item_->ChildrenLookVersion();
 }
 
 bool TSeItemView::Refresh()
 {
-    if (item_->TreeVersion() == treeVersion_)
+    if (item_->ChildrenVersion() == rowsVersion_)
         return false;
     TSeCustomItem* selected = SelectedItem();
     readRows();
     selected_ = IndexOfRow(selected);
     return true;
+}
+
+bool TSeItemView::Stale() const
+{
+    return TSeCustomItem::FromSerial(itemSerial_) != item_ || item_->ChildrenVersion() != rowsVersion_;
+}
+
+bool TSeItemView::AnyLevelStale()
+{
+    for (TSeItemView* view = RootView(); view; view = view->childView_)
+        if (view->Stale())
+            return true;
+    return false;
+}
+
+void TSeItemView::RepaintChangedLevels()
+{
+    for (TSeItemView* view = RootView(); view; view = view->childView_) {
+        if (view->Stale() || view->item_->ChildrenLookVersion() == view->rowsLookVersion_)
+            continue;
+        view->rowsLookVersion_ = view->item_->ChildrenLookVersion();
+        view->InvalidateRect(RECT{view->origin_.x, view->origin_.y, view->origin_.x + view->contentSize_.cx,
+                                  view->origin_.y + view->contentSize_.cy});
+    }
 }
 
 TSeCustomItem* TSeItemView::Row(int index) const
@@ -161,7 +186,7 @@ void TSeItemView::Select(int index)
     }
     InvalidateRect(RowRect(old));
     InvalidateRect(RowRect(index));
-    if (TSeCustomItem* row = Row(index))
+    if (TSeCustomItem* row = Row(index); row && !Stale())
         Application->SetHint(row->Hint());
 }
 
@@ -283,6 +308,8 @@ int TSePopupView::RowAtScreenPoint(POINT p) const
 
 void TSePopupView::Paint(TCanvas& canvas, const RECT& clip)
 {
+    if (Stale())
+        return;
     auto meets = [&clip](const RECT& r) { return !IsEmpty(Intersect(clip, r)); };
     for (int i = 0; i < RowCount(); ++i) {
         const RECT r = RowRect(i);

@@ -45,6 +45,15 @@ public:
     // Reads the rows again when the tree changed since the last layout;
     // true when it did.
     bool Refresh();
+    // The item was freed, or its rows changed, since the rows were read:
+    // the rows must not be touched (a handler rebuilt the menu while it
+    // showed).
+    bool Stale() const;
+    // Stale() for this level or any other open one.
+    bool AnyLevelStale();
+    // Repaints every open level whose rows changed their look (an action
+    // updated while the menu shows).
+    void RepaintChangedLevels();
 
     // ---- Selection
     int Selected() const { return selected_; }
@@ -101,12 +110,14 @@ private:
     void readRows();
 
     TSeCustomItem* item_;
+    std::uint64_t itemSerial_;
     TSeItemView* parentView_ = nullptr;
     TSeItemView* childView_ = nullptr;
     std::vector<TSeCustomItem*> rows_;
     std::vector<SIZE> rowSizes_;
     std::vector<RECT> rowRects_;
-    std::uint64_t treeVersion_ = 0;
+    std::uint64_t rowsVersion_ = 0;
+    std::uint64_t rowsLookVersion_ = 0;
     int selected_ = -1;
     int firstVisible_ = 0;
     int scrollDirection_ = 0;

@@ -116,6 +116,13 @@ private:
     // ---- Input
     bool filter(MSG& msg)
     {
+        // A handler rebuilt or freed rows that show: the menu closes, and
+        // nothing here touches them again.
+        if (view_.AnyLevelStale()) {
+            view_.EndAll();
+            return false;
+        }
+        view_.RepaintChangedLevels();
         if (isNonClientButton(msg.message)) {
             // Another popup asks this one to go (or a frame was pressed).
             view_.EndAll();

@@ -4,6 +4,8 @@
 
 #include "skin/controls/menus/SeClickHandler.h"
 
+#include "ui/forms/ActionList.h"
+
 #include "platform/gdi/raster/PixelBuffer.h"
 #include "platform/RectMath.h"
 
@@ -128,6 +130,25 @@ TEST_F(MenuClicks, ASecondPopupClosesTheFirst)
     popup();
     EXPECT_EQ(log.events(), (Events{"levels 1", "levels 1", "second", "second closed", "&Other"}));
     EXPECT_EQ(TSeCustomPopupMenu::Showing(), nullptr);
+}
+
+TEST_F(MenuClicks, RowsFreedWhileTheMenuShowsCloseItAndAnActionUpdateOnlyRepaints)
+{
+    TAction action(nullptr);
+    action.SetCaption("&Act");
+    auto* acting = new TSeCustomItem(form);
+    acting->SetAction(&action);
+    menu->Items()->Add(acting);
+    script({press(VK_UP), [&] { action.SetEnabled(false); }, noteLevels(), noteSelection(),
+            press(VK_RETURN), noteLevels(),
+            // A handler frees a row of the open submenu's parent level.
+            press(VK_DOWN), press(VK_DOWN), press(VK_RIGHT), noteLevels(),
+            [&] { delete menu->Items()->Items(0); }});
+    popup();
+    EXPECT_TRUE(scriptDone());
+    EXPECT_EQ(log.events(), (Events{"levels 1", "selected &Act", "levels 1", "levels 2"}));
+    EXPECT_TRUE(visibleLevels().empty());
+    EXPECT_FALSE(acting->Enabled());
 }
 
 TEST_F(MenuClicks, ADeferredClickOfAnItemFreedMeanwhileDoesNothing)

@@ -12,29 +12,41 @@
 
 namespace {
 
-using menutest::MenuTest;
 using Events = std::vector<std::string>;
 
-TEST_F(MenuTest, TheFormsSystemMenuIsSkinnedAndRunsTheFormsCommands)
+class SystemMenu : public menutest::MenuTest {
+protected:
+    void SetUp() override
+    {
+        MenuTest::SetUp();
+        TForm* host = makeForm("Host");
+        const auto bytes = ::ShippedSkinStream();
+        engine = new TSeSkinEngine(host);
+        if (!bytes.empty()) {
+            TStringStream stream(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+            engine->ReadSkinStream(stream);
+        }
+        host->BeginLoading();
+        frame = new TSeSkinForm(host);
+        frame->SetSkinEngine(engine);
+        frame->SetBorderIcons({kbiClose, kbiMinimize, kbiTray});
+        host->EndLoading();
+        host->Show();
+        pump();
+        frame->OnClose = [this](TObject*, bool& allow) {
+            log.add("close asked");
+            allow = false;
+        };
+    }
+
+    TSeSkinEngine* engine = nullptr;
+    TSeSkinForm* frame = nullptr;
+};
+
+TEST_F(SystemMenu, IsSkinnedAndRunsTheFormsCommands)
 {
-    const auto bytes = ::ShippedSkinStream();
-    if (bytes.empty())
+    if (::ShippedSkinStream().empty())
         GTEST_SKIP() << "this build has no artwork generator, so no shipped skin";
-    TForm* host = makeForm("Host");
-    auto* engine = new TSeSkinEngine(host);
-    TStringStream stream(std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    engine->ReadSkinStream(stream);
-    host->BeginLoading();
-    auto* frame = new TSeSkinForm(host);
-    frame->SetSkinEngine(engine);
-    frame->SetBorderIcons({kbiClose, kbiMinimize, kbiTray});
-    host->EndLoading();
-    host->Show();
-    pump();
-    frame->OnClose = [&](TObject*, bool& allow) {
-        log.add("close asked");
-        allow = false;
-    };
 
     script({[&] {
                 auto levels = visibleLevels();
@@ -49,6 +61,23 @@ TEST_F(MenuTest, TheFormsSystemMenuIsSkinnedAndRunsTheFormsCommands)
     pump();
     EXPECT_EQ(log.events(), (Events{"1 level", "skinned", "Mi&nimize", "Minimize to &Tray", "-", "&Close",
                                     "close asked"}));
+}
+
+TEST_F(SystemMenu, ShownAgainWhileItShowsRebuildsItWithoutTouchingTheOldRows)
+{
+    // A second right-click on the tray icon, say: the menu is rebuilt (its
+    // rows freed) while its first showing still tracks.
+    script({[&] {
+                log.add(std::to_string(visibleLevels().size()) + " level");
+                script({[&] { log.add(std::to_string(visibleLevels().size()) + " level"); },
+                        [&] { backend().typeText("c"); }});
+                frame->ShowSystemMenu();
+                log.add("second closed");
+            }});
+    frame->ShowSystemMenu();
+    pump();
+    EXPECT_EQ(log.events(), (Events{"1 level", "1 level", "second closed", "close asked"}));
+    EXPECT_TRUE(visibleLevels().empty());
 }
 
 } // namespace
