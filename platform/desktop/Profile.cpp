@@ -17,10 +17,7 @@
 
 namespace {
 
-struct Line {
-    std::string text;   // without its line end
-    std::string ending; // "\r\n", "\n" or "" for a last line without one
-};
+using Line = brio::ProfileFile::Line;
 
 using brio::asciiTrim;
 
@@ -225,23 +222,72 @@ ProfileWriteError::ProfileWriteError(std::string fileName, const std::string& re
 std::string GetPrivateProfileString(const char* section, const char* key, const char* defaultValue,
                                     const char* fileName)
 {
-    std::string fallback = defaultValue ? defaultValue : "";
     if (!section || !key || !fileName)
-        return fallback;
-    std::optional<std::string> content = readFile(fileName);
-    if (!content)
-        return fallback;
-    std::vector<Line> lines = splitLines(*content);
-    Found f = locate(lines, section);
-    findKey(lines, f, key);
-    if (!f.key)
-        return fallback;
-    return valueOf(lines[*f.key].text);
+        return defaultValue ? defaultValue : "";
+    return brio::ProfileFile(fileName).get(section, key, defaultValue);
 }
 
 int GetPrivateProfileInt(const char* section, const char* key, int defaultValue, const char* fileName)
 {
-    std::string text = GetPrivateProfileString(section, key, "", fileName);
+    if (!section || !key || !fileName)
+        return defaultValue;
+    return brio::ProfileFile(fileName).getInt(section, key, defaultValue);
+}
+
+BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName)
+{
+    if (!fileName || !*fileName)
+        throw ProfileWriteError(fileName ? fileName : "", "no file name");
+    brio::ProfileFile file(fileName);
+    file.set(section, key, value);
+    file.save();
+    return TRUE;
+}
+
+namespace brio {
+
+ProfileFile::ProfileFile(std::string fileName) : fileName_(std::move(fileName))
+{
+    std::optional<std::string> content = readFile(fileName_.c_str());
+    unreadable_ = !content && access(fileName_.c_str(), F_OK) == 0;
+    marked_ = content && content->rfind(byteOrderMark, 0) == 0;
+    lines_ = splitLines(content.value_or(""));
+}
+
+void ProfileFile::index() const
+{
+    if (index_)
+        return;
+    index_.emplace();
+    std::map<std::string, std::size_t>* keys = nullptr;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (std::optional<std::string> name = sectionName(lines_[i].text)) {
+            // Only the first copy of a section reads; later ones are skipped.
+            auto [found, fresh] = index_->try_emplace(asciiLower(*name));
+            keys = fresh ? &found->second : nullptr;
+        } else if (keys) {
+            if (std::optional<std::string> key = keyName(lines_[i].text))
+                keys->try_emplace(asciiLower(*key), i);
+        }
+    }
+}
+
+std::string ProfileFile::get(const char* section, const char* key, const char* defaultValue) const
+{
+    std::string fallback = defaultValue ? defaultValue : "";
+    if (!section || !key)
+        return fallback;
+    index();
+    auto s = index_->find(asciiLower(section));
+    if (s == index_->end())
+        return fallback;
+    auto k = s->second.find(asciiLower(key));
+    return k == s->second.end() ? fallback : valueOf(lines_[k->second].text);
+}
+
+int ProfileFile::getInt(const char* section, const char* key, int defaultValue) const
+{
+    std::string text = get(section, key, "");
     if (text.empty())
         return defaultValue;
     errno = 0;
@@ -252,10 +298,9 @@ int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
     return int(v);
 }
 
-BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName)
+void ProfileFile::set(const char* section, const char* key, const char* value)
 {
-    if (!fileName || !*fileName)
-        throw ProfileWriteError(fileName ? fileName : "", "no file name");
+    const char* fileName = fileName_.c_str();
     if (!section || !*section)
         throw ProfileWriteError(fileName, "no section name");
     checkName(fileName, section, "section", "]");
@@ -266,10 +311,7 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
     }
     if (value && std::strpbrk(value, "\r\n"))
         throw ProfileWriteError(fileName, "the value holds a line break");
-    std::optional<std::string> content = readFile(fileName);
-    if (!content && access(fileName, F_OK) == 0)
-        throw ProfileWriteError(fileName, "cannot read the file");
-    std::vector<Line> lines = splitLines(content.value_or(""));
+    std::vector<Line>& lines = lines_;
     std::string nl = preferredEnding(lines);
     Found f = locate(lines, section);
     findKey(lines, f, key);
@@ -277,12 +319,12 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
     // Removals take every copy: a later one would otherwise be what reads next.
     if (!key) {
         if (!f.section)
-            return TRUE;
+            return;
         for (; f.section; f = locate(lines, section))
             lines.erase(lines.begin() + std::ptrdiff_t(*f.section), lines.begin() + std::ptrdiff_t(f.sectionEnd));
     } else if (!value) {
         if (!f.key)
-            return TRUE;
+            return;
         for (; f.key; f.key.reset(), findKey(lines, f, key)) {
             lines.erase(lines.begin() + std::ptrdiff_t(*f.key));
             --f.sectionEnd;
@@ -307,8 +349,19 @@ BOOL WritePrivateProfileString(const char* section, const char* key, const char*
             lines.push_back(added);
         }
     }
-    // The mark that splitLines set aside goes back where it was.
-    bool marked = content && content->rfind(byteOrderMark, 0) == 0;
-    writeAtomically(fileName, (marked ? byteOrderMark : "") + join(lines));
-    return TRUE;
+    changed_ = true;
+    index_.reset();
 }
+
+void ProfileFile::save()
+{
+    if (!changed_)
+        return;
+    if (unreadable_)
+        throw ProfileWriteError(fileName_, "cannot read the file");
+    // The mark that splitLines set aside goes back where it was.
+    writeAtomically(fileName_.c_str(), (marked_ ? byteOrderMark : "") + join(lines_));
+    changed_ = false;
+}
+
+} // namespace brio

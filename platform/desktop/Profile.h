@@ -5,8 +5,11 @@
 
 #include "platform/WinTypes.h"
 
+#include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A write the system refused; carries the file's full name.
 class ProfileWriteError : public std::runtime_error {
@@ -37,3 +40,39 @@ int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
 // rename, so a crash leaves one or the other, never half a file.
 // Returns TRUE; a refused write throws ProfileWriteError.
 BOOL WritePrivateProfileString(const char* section, const char* key, const char* value, const char* fileName);
+
+namespace brio {
+
+// An INI file read once, looked up and changed in memory, and written back in
+// one atomic step: for a program that reads or writes many keys at a time
+// (the calls above open the file on every call). The same rules hold.
+class ProfileFile {
+public:
+    // Reads the file; a missing one reads as empty.
+    explicit ProfileFile(std::string fileName);
+
+    std::string get(const char* section, const char* key, const char* defaultValue) const;
+    int getInt(const char* section, const char* key, int defaultValue) const;
+    // As WritePrivateProfileString, in memory; refused names raise at once.
+    void set(const char* section, const char* key, const char* value);
+    // Writes the file when anything changed; a refused write raises ProfileWriteError.
+    void save();
+
+    struct Line {
+        std::string text;   // without its line end
+        std::string ending; // "\r\n", "\n" or "" for a last line without one
+    };
+
+private:
+    void index() const;
+
+    std::string fileName_;
+    std::vector<Line> lines_;
+    bool marked_ = false;     // began with a UTF-8 byte order mark
+    bool unreadable_ = false; // exists but could not be read: never overwritten
+    bool changed_ = false;
+    // Lower-cased section, then key: the line of the first copy, which is what reads.
+    mutable std::optional<std::map<std::string, std::map<std::string, std::size_t>>> index_;
+};
+
+} // namespace brio
