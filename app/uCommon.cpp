@@ -64,6 +64,8 @@ void LoadSettings()
     Settings.soundswitch = ini.ReadBool(Playback, "soundswitch", true);
     Settings.player = ini.ReadString(PlugIn, "player", DefaultPlayer);
     Settings.keypanel = ini.ReadBool(Window, "keypanel", true);
+    Settings.library = ini.ReadBool(Window, "library", false);
+    Settings.librarywidth = ini.ReadInteger(Window, "librarywidth", 0);
     Settings.loadedPlayer = Settings.player;
 }
 
@@ -80,6 +82,8 @@ void SaveSettings()
     ini.WriteInteger(Window, "w", Settings.w);
     ini.WriteInteger(Window, "h", Settings.h);
     ini.WriteBool(Window, "keypanel", Settings.keypanel);
+    ini.WriteBool(Window, "library", Settings.library);
+    ini.WriteInteger(Window, "librarywidth", Settings.librarywidth);
     ini.WriteInteger(Playback, "volumn", Settings.volumn);
     ini.WriteBool(Playback, "soundswitch", Settings.soundswitch);
     ini.WriteString(PlugIn, "player", Settings.player);

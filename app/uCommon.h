@@ -23,6 +23,9 @@ struct TSettingRec {
     // The player as loaded at start; the settings dialog compares against it.
     std::string loadedPlayer;
     bool keypanel = false;
+    // The sound library's tree: shown, and its width (0: not chosen yet).
+    bool library = false;
+    int librarywidth = 0;
 };
 
 extern TSettingRec Settings;

@@ -1,6 +1,8 @@
 #include "app/uMain.h"
 
+#include "app/MainWindowHosts.h"
 #include "app/uCommon.h"
+#include "dialogs/uSettings.h"
 #include "dialogs/uAbout.h"
 #include "dialogs/uLoading.h"
 #include "player/OutputDeviceSetting.h"
@@ -34,6 +36,10 @@ TfrmBrio::TfrmBrio(TComponent* owner) : TForm(owner), pianoGlyph_(std::make_uniq
     frmBrio = this;
     buildLayout();
     brio::KeyTable::fillRows(*sslList);
+    libraryHost_ = std::make_unique<MainLibraryHost>(*this);
+    library_ = std::make_unique<brio::SoundLibrary>(*sstMain, *libraryHost_);
+    settingsHost_ = std::make_unique<MainSettingsHost>(*this);
+    OpenSettings = [this] { OpenSettingsDialog(); };
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnActivate = [this](TObject* sender) { FormActivate(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
@@ -87,6 +93,8 @@ void TfrmBrio::FormCreate(TObject*)
     pnKey->SetVisible(brio::Settings.keypanel);
 
     sstMain->Items()->Clear();
+    library_->Load(brio::SoundLibraryFile());
+    ShowLibrary(brio::Settings.library);
     keyTable_->LoadKeyTable();
 
     LoadPlayerInterface();
@@ -156,7 +164,7 @@ void TfrmBrio::RunLoadingSplash(TComponent* owner)
     splash->ShowModal();
 }
 
-void TfrmBrio::ReloadPlayerInterface(TComponent* owner)
+bool TfrmBrio::ReloadPlayerInterface(TComponent* owner)
 {
     const bool loaded = LoadPlayerInterface();
     RunLoadingSplash(owner);
@@ -171,6 +179,7 @@ void TfrmBrio::ReloadPlayerInterface(TComponent* owner)
     const std::string volume = std::to_string(brio::Settings.volumn);
     FlashPlayer->SetVariable("playerSoundVol", volume);
     FlashPlayer->SetVariable("preVol", volume);
+    return loaded;
 }
 
 // ---- Shutdown ---------------------------------------------------------------------------------------
@@ -187,6 +196,9 @@ void TfrmBrio::FormClose(TObject*, TCloseAction&)
     brio::Settings.w = ::Width(bounds);
     brio::Settings.h = ::Height(bounds);
     brio::Settings.keypanel = pnKey->Visible();
+    brio::Settings.library = sstMain->Visible();
+    if (sstMain->Visible())
+        brio::Settings.librarywidth = sstMain->Width();
     // A refused write raises out of here: the window stays open and the
     // error report shows which file.
     saveSoundLibrary();
@@ -196,12 +208,29 @@ void TfrmBrio::FormClose(TObject*, TCloseAction&)
 
 void TfrmBrio::saveSoundLibrary()
 {
-    // The group tree is not in this window yet: make an empty library for
-    // a first run, and leave one that exists as it is.
-    const std::string file = brio::AppFolder + "sel.ini";
-    if (brio::IsExistingFile(file))
-        return;
-    TIniFile(file).WriteInteger("group", "count", 0);
+    library_->Save(brio::SoundLibraryFile());
+}
+
+void TfrmBrio::OpenSettingsDialog()
+{
+    auto dialog = std::make_unique<TfrmSettings>(nullptr, *settingsHost_);
+    dialog->ShowModal();
+}
+
+void TfrmBrio::ShowLibrary(bool shown)
+{
+    if (shown && brio::Settings.librarywidth < MinLibraryWidth)
+        brio::Settings.librarywidth = DefaultLibraryWidth; // the designed 41 pixels show nothing readable
+    if (shown)
+        sstMain->SetWidth(std::min(brio::Settings.librarywidth, pnKey->Width() / 2));
+    sstMain->SetVisible(shown);
+    SeSkinSplitter1->SetVisible(shown);
+    actLibrary->SetChecked(shown);
+}
+
+void TfrmBrio::actLibraryExecute(TObject*)
+{
+    ShowLibrary(!sstMain->Visible());
 }
 
 // ---- Options menu -----------------------------------------------------------------------------------
@@ -261,29 +290,24 @@ void TfrmBrio::sstMainMouseDown(TObject*, TMouseButton button, TShiftState, int 
 
 void TfrmBrio::ssTreeMenuPopup(TObject*)
 {
-    for (brio::MenuItemKind* item : {ciPlay, ciStop, ciPlayLoop, ciAppend, ciModify, ciRemove, ciSaveas, ciAppendGroup,
-                                     ciModifyGroup, ciRemoveGroup})
-        item->SetEnabled(true);
-    TTreeNode* node = sstMain->Selected();
-    if (!node) {
-        for (brio::MenuItemKind* item :
-             {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas, ciModifyGroup, ciRemoveGroup})
-            item->SetEnabled(false);
-    } else if (node->Level() == 0) {
-        for (brio::MenuItemKind* item : {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas})
-            item->SetEnabled(false);
-    } else {
-        ciModifyGroup->SetEnabled(false);
-        ciRemoveGroup->SetEnabled(false);
-    }
+    const brio::LibraryMenuState state = library_->MenuState();
+    ciAppend->SetEnabled(state.append);
+    ciAppendGroup->SetEnabled(state.appendGroup);
+    for (brio::MenuItemKind* item : {ciPlay, ciStop, ciPlayLoop, ciModify, ciRemove, ciSaveas})
+        item->SetEnabled(state.soundCommands);
+    ciModifyGroup->SetEnabled(state.groupCommands);
+    ciRemoveGroup->SetEnabled(state.groupCommands);
 }
 
 void TfrmBrio::actPlayExecute(TObject*)
 {
-    // The library's sounds are not played from the tree: nothing to do.
+    library_->actPlayExecute();
 }
 
-void TfrmBrio::actPlayLoopExecute(TObject*) {}
+void TfrmBrio::actPlayLoopExecute(TObject*)
+{
+    library_->actPlayLoopExecute();
+}
 
 // ---- Key list ---------------------------------------------------------------------------------------
 

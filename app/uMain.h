@@ -6,6 +6,7 @@
 
 #include "dialogs/ControlKinds.h"
 #include "library/KeyTable.h"
+#include "library/SoundLibrary.h"
 
 #include "ui/forms/Form.h"
 
@@ -25,6 +26,8 @@ class TSaveDialog;
 class TSeSkinHint;
 class TSeSkinMessage;
 class TTreeView;
+class MainLibraryHost;
+class MainSettingsHost;
 
 class TfrmBrio : public TForm, private brio::KeyTableView {
 public:
@@ -32,6 +35,9 @@ public:
     static constexpr int DesignedTop = 99;
     static constexpr int DesignedClientWidth = 848;
     static constexpr int DesignedClientHeight = 561;
+    // The group tree's width when first shown, and the least it is shown at.
+    static constexpr int DefaultLibraryWidth = 160;
+    static constexpr int MinLibraryWidth = 60;
 
     explicit TfrmBrio(TComponent* owner);
     ~TfrmBrio() override;
@@ -119,7 +125,8 @@ public:
     bool LoadPlayerInterface();
     // After the player interface was changed: loads it, hands it the key
     // table (the splash owned by `owner`), and makes it match what the window shows.
-    void ReloadPlayerInterface(TComponent* owner);
+    // True when the new interface started.
+    bool ReloadPlayerInterface(TComponent* owner);
 
     void actExitExecute(TObject* sender);
     void actSettingsExecute(TObject* sender);
@@ -151,8 +158,19 @@ public:
     int FullWidth() const;
     // Runs the loading splash over the window; the settings dialog passes itself as owner.
     void RunLoadingSplash(TComponent* owner);
-    // What the Settings entry opens, once there is a settings dialog.
+    // What the Settings entry opens: the settings dialog unless a test says otherwise.
     std::function<void()> OpenSettings;
+    void OpenSettingsDialog();
+    // Settings.mic changed elsewhere: the switch shows it.
+    void MicrophoneChanged() { showMicGlyph(); }
+
+    // ---- The sound library in the group tree
+    brio::SoundLibrary& Library() { return *library_; }
+    // Shows or hides the tree and its splitter (the Options menu's "Sound library").
+    void ShowLibrary(bool shown);
+    void actLibraryExecute(TObject* sender);
+    brio::MenuItemKind* ciLibrary = nullptr;
+    TAction* actLibrary = nullptr;
 
 private:
     void buildLayout();
@@ -174,6 +192,9 @@ private:
     void showMessage(const std::string& text) override;
 
     std::unique_ptr<brio::KeyTable> keyTable_;
+    std::unique_ptr<MainLibraryHost> libraryHost_;
+    std::unique_ptr<brio::SoundLibrary> library_;
+    std::unique_ptr<MainSettingsHost> settingsHost_;
     // The key-panel toggle's three piano keys.
     std::unique_ptr<TPicture> pianoGlyph_;
     bool splashDone_ = false;

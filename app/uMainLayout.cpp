@@ -191,6 +191,8 @@ void TfrmBrio::buildKeyPanel()
     sstMain->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
         sstMainMouseDown(sender, button, shift, x, y);
     };
+    // A double click on a sound plays it.
+    sstMain->OnDblClick = [this](TObject*) { library_->actPlayExecute(); };
 
     sslList = make<TListView>(this, pnKey, "sslList", 45, 0, 305, 424);
     sslList->SetAlign(alClient);
@@ -316,10 +318,17 @@ void TfrmBrio::buildActionsAndMenus()
     actGetMSE->OnExecute = [this](TObject* sender) { CustomItem8Click(sender); };
     actGetPlayer->OnExecute = [this](TObject* sender) { CustomItem7Click(sender); };
     actChangeVol->OnExecute = [this](TObject* sender) { actChangeVolExecute(sender); };
-    // The sound library's actions act once the library is in the window;
-    // until then they stay in the tree menu, which nothing opens.
-    // No settings dialog yet: its entry stays greyed until one is given.
-    actSettings->SetEnabled(false);
+    actAppend->OnExecute = [this](TObject*) { library_->actAppendExecute(); };
+    actModify->OnExecute = [this](TObject*) { library_->actModifyExecute(); };
+    actRemove->OnExecute = [this](TObject*) { library_->actRemoveExecute(); };
+    actSaveAs->OnExecute = [this](TObject*) { library_->actSaveAsExecute(); };
+    actAppendGroup->OnExecute = [this](TObject*) { library_->actAppendGroupExecute(); };
+    actModifyGroup->OnExecute = [this](TObject*) { library_->actModifyGroupExecute(); };
+    actRemoveGroup->OnExecute = [this](TObject*) { library_->actRemoveGroupExecute(); };
+    actStop->OnExecute = [this](TObject*) { library_->actStopExecute(); };
+    // The layout hides the group tree: this entry is how a user reaches the library.
+    actLibrary = makeAction(this, alMain, "actLibrary", "Sound library", None);
+    actLibrary->OnExecute = [this](TObject* sender) { actLibraryExecute(sender); };
 
     ssMenu = new brio::PopupMenuKind(this);
     ssMenu->SetName("ssMenu");
@@ -330,6 +339,7 @@ void TfrmBrio::buildActionsAndMenus()
     addItem(this, ssMenu, "CustomItem6", nullptr);
     addItem(this, ssMenu, "CustomItem4", actAbout);
     addItem(this, ssMenu, "CustomItem3", actHelp);
+    ciLibrary = addItem(this, ssMenu, "ciLibrary", actLibrary);
     addItem(this, ssMenu, "CustomItem5", actSettings);
     addItem(this, ssMenu, "CustomItem1", actExit);
 

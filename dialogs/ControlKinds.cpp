@@ -77,4 +77,12 @@ void StyleGroupBox(GroupBoxKind* box)
     box->SetCaption("");
 }
 
+void StyleCaptionGroupBox(CaptionGroupBoxKind* box, const std::string& caption)
+{
+    box->SetCaption(caption);
+    box->SetShowCaption(!caption.empty());
+    box->SetTransparent(true);
+    box->SetSkinObject("GroupBox");
+}
+
 } // namespace brio

@@ -34,6 +34,8 @@ using ProgressBarKind = TSeSkinProgressBar;
 using LabelKind = TSeSkinLabel;
 // A group box without caption, as the key panel, the player's container and the bottom bar.
 using GroupBoxKind = TPanel;
+// A group box with a caption over its frame, as the dialogs' "Startup" and "Other".
+using CaptionGroupBoxKind = TSeSkinPanel;
 using SplitterKind = TSeSkinSplitter;
 using PopupMenuKind = TSeSkinPopupMenu;
 using MenuItemKind = TSeSkinItem;
@@ -70,5 +72,7 @@ void SetButtonGlyph(ButtonKind* button, TPicture* glyph, const std::string& capt
 
 // A group box or panel in the look the program's windows share.
 void StyleGroupBox(GroupBoxKind* box);
+// A dialog's group box, transparent, with `caption` (empty: no caption) over its frame.
+void StyleCaptionGroupBox(CaptionGroupBoxKind* box, const std::string& caption);
 
 } // namespace brio

@@ -93,6 +93,16 @@ bool TPlayerControl::SoundServerPresent() const
     return audio::VirtualMicrophone::ServerAnswers(engineOptions_.server.server);
 }
 
+std::vector<std::pair<std::string, std::string>> TPlayerControl::Microphones() const
+{
+    return audio::VirtualMicrophone::Microphones(engineOptions_.server.server);
+}
+
+std::vector<std::pair<std::string, std::string>> TPlayerControl::OutputDevices() const
+{
+    return engine_ ? engine_->outputDevices() : std::vector<std::pair<std::string, std::string>>{};
+}
+
 void TPlayerControl::Play()
 {
     // The start-up movie and anything else that is no player interface start nothing.

@@ -69,6 +69,11 @@ public:
     std::string MicrophoneMessage() const;
     // Whether a sound server answers, so that the microphone can be offered.
     bool SoundServerPresent() const;
+    // The sound server's real microphones and its sinks, as name and
+    // description, for the user to choose from; empty without a server.
+    std::vector<std::pair<std::string, std::string>> Microphones() const;
+    std::vector<std::pair<std::string, std::string>> OutputDevices() const;
+    const std::string& MicrophoneSource() const { return microphoneSource_; }
 
     // The running interface, null before Play or when the file failed.
     const player::PlayerRuntime* Runtime() const { return runtime_.get(); }

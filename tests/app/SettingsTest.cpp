@@ -59,7 +59,7 @@ TEST_F(SettingsTest, FirstRunTakesTheDefaultsAndWritesANewFileInSectionOrder)
     EXPECT_EQ(readFile("settings.ini"), "[playback]\nclickstyle=1\nshiftclick=1\nvolumn=10\nsoundswitch=1\n"
                                         "[startup]\nautorun=0\nminimize=0\n"
                                         "[other]\nmic=0\n"
-                                        "[window]\nx=0\ny=0\nw=0\nh=0\nkeypanel=1\n"
+                                        "[window]\nx=0\ny=0\nw=0\nh=0\nkeypanel=1\nlibrary=0\nlibrarywidth=0\n"
                                         "[plug_in]\nplayer=plug-in/default.bpi\n");
 }
 
