@@ -61,11 +61,15 @@ void SoundLibrary::refreshCaption(TTreeNode* group)
 void SoundLibrary::Load(const std::string& file)
 {
     paths_.clear();
-    for (const LibraryGroup& group : ReadSoundLibrary(file)) {
+    const LibraryContents library = ReadSoundLibrary(file);
+    // One layout for the whole tree, not one per node.
+    tree_.Items()->BeginUpdate();
+    for (const LibraryGroup& group : library) {
         TTreeNode* node = addGroup(GroupCaption(group.name, int(group.sounds.size())));
         for (const LibrarySound& sound : group.sounds)
             addSound(node, sound.name, sound.path);
     }
+    tree_.Items()->EndUpdate();
 }
 
 LibraryContents SoundLibrary::Contents() const
