@@ -176,6 +176,37 @@ TEST_P(SkinGalleryTest, EveryControlInEveryStateAndLook)
         EXPECT_TRUE(three[1] != three[2]) << name << ": themed and classic look alike";
     }
     EXPECT_TRUE(blockLooks["track"][0] != blockLooks["track disabled"][0]);
+
+    // A track bar shows the focus and the pointer on its thumb (drawn one
+    // at a time, since one control holds the focus): in every look, and the
+    // thumb's hot look where the look has one.
+    for (const auto& b : gallery.blockControls()) {
+        auto* track = dynamic_cast<TSeCustomTrackBar*>(b.control);
+        if (!track || b.name != "track")
+            continue;
+        EnableTheming(b.look != Look::Classic);
+        auto drawn = [&] {
+            DibSurface s(track->Width(), track->Height());
+            track->PaintTo(s.dc, 0, 0);
+            return s.pixels();
+        };
+        const auto normal = drawn();
+        track->SetFocus();
+        EXPECT_TRUE(drawn() != normal) << skingallery::LookName(b.look) << " track bar: no focused look";
+        form->SetActiveControl(nullptr);
+        ::SetFocus(form->Handle());
+        const int x = track->PixelFromPosition(track->Position());
+        for (int y = 0; y < track->Height(); ++y)
+            if (track->ThumbHitTest(x, y)) {
+                track->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(WORD(x), WORD(y)));
+                break;
+            }
+        ASSERT_TRUE(track->ThumbHot());
+        if (b.look != Look::Classic)
+            EXPECT_TRUE(drawn() != normal) << skingallery::LookName(b.look) << " track bar: no hot thumb";
+        track->Perform(CM_MOUSELEAVE, 0, 0);
+        EnableTheming(TRUE);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, SkinGalleryTest, ::testing::Values("Graphite", "Classic"),
