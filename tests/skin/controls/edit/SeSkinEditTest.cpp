@@ -152,6 +152,15 @@ TEST_F(SkinnedEditBox, TheContextMenuIsSkinnedOnTheSameEngine)
     EXPECT_EQ(shown, menu);
     EXPECT_EQ(menu->SkinEngine(), engine);
     EXPECT_EQ(edit->SelText(), "menu text");
+
+    // The engine's removal leaves a plain menu that still opens.
+    delete engine;
+    engine = nullptr;
+    EXPECT_EQ(menu->SkinEngine(), nullptr);
+    script({[&] { backend().pressKey(VK_ESCAPE); }});
+    backend().pressKey(VK_APPS);
+    pump();
+    EXPECT_TRUE(scriptDone());
 }
 
 // The skinned boxes in their states, for a person to look at.
