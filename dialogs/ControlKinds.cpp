@@ -80,7 +80,7 @@ void StyleGroupBox(GroupBoxKind* box)
 void StyleCaptionGroupBox(CaptionGroupBoxKind* box, const std::string& caption)
 {
     box->SetCaption(caption);
-    box->SetShowCaption(!caption.empty());
+    box->SetCaptionMargin(12);
     box->SetTransparent(true);
     box->SetSkinObject("GroupBox");
 }

@@ -9,6 +9,7 @@
 #include "skin/controls/forms/SeSkinForm.h"
 #include "skin/controls/menus/SeSkinItem.h"
 #include "skin/controls/menus/SeSkinPopupMenu.h"
+#include "skin/controls/panels/SeSkinGroupBox.h"
 #include "skin/controls/panels/SeSkinLabel.h"
 #include "skin/controls/panels/SeSkinPanel.h"
 #include "skin/controls/panels/SeSkinSplitter.h"
@@ -35,7 +36,7 @@ using LabelKind = TSeSkinLabel;
 // A group box without caption, as the key panel, the player's container and the bottom bar.
 using GroupBoxKind = TPanel;
 // A group box with a caption over its frame, as the dialogs' "Startup" and "Other".
-using CaptionGroupBoxKind = TSeSkinPanel;
+using CaptionGroupBoxKind = TSeSkinGroupBox;
 using SplitterKind = TSeSkinSplitter;
 using PopupMenuKind = TSeSkinPopupMenu;
 using MenuItemKind = TSeSkinItem;

@@ -89,6 +89,7 @@ TfrmSettings::TfrmSettings(TComponent* owner, brio::SettingsHost& host) : TForm(
     SeSkinPanel1->SetParent(this);
     SeSkinPanel1->SetAlign(alClient);
     SeSkinPanel1->SetCaption("");
+    SeSkinPanel1->SetShowButton(false);
     SeSkinPanel1->SetBorderWidth(3);
 
     SeSkinGroupBox2 = makeGroup(this, SeSkinPanel1, 24, 57, "Player Interface", 3);
