@@ -181,6 +181,9 @@ protected:
     void HookReinstalled() override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The application was minimized or restored (forms with MinimizeApplication).
+    void applicationMinimized();
+    void applicationRestored();
     // Runs after the hook attached at the end of loading.
     virtual void AfterLoad();
     // Plays the show animation; called as the window is about to show
@@ -322,8 +325,6 @@ private:
     NOTIFYICONDATA trayIcon_;
     bool trayIconShown_ = false;
     bool applicationChained_ = false;
-    TNotifyEvent savedAppMinimize_;
-    TNotifyEvent savedAppRestore_;
     bool settingText_ = false;
     bool captionBitsCleared_ = false;
     TCanvas* paintCanvas_ = nullptr;

@@ -10,7 +10,9 @@
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -328,26 +330,72 @@ void TSeCustomForm::ShowHelp()
 
 // ---- The application's minimize and restore ---------------------------------------------------
 
+namespace {
+
+// The forms that follow the application's minimize and restore, behind one
+// pair of handlers chained in front of the application's own: forms come
+// and go in any order without cutting each other out of the chain.
+struct ApplicationListeners {
+    std::vector<TSeCustomForm*> forms;
+    TNotifyEvent savedMinimize;
+    TNotifyEvent savedRestore;
+    bool installed = false;
+    bool notifying = false;
+};
+
+ApplicationListeners& listeners()
+{
+    static ApplicationListeners* all = new ApplicationListeners();
+    return *all;
+}
+
+bool listening(TSeCustomForm* form)
+{
+    auto& forms = listeners().forms;
+    return std::find(forms.begin(), forms.end(), form) != forms.end();
+}
+
+// Each form once per application minimize or restore, then the handler that
+// was there before. A form's own minimize minimizes the application again
+// from inside: that inner round tells nobody.
+void notifyForms(TObject* sender, void (TSeCustomForm::*handler)(), const TNotifyEvent& saved)
+{
+    ApplicationListeners& all = listeners();
+    if (all.notifying)
+        return;
+    all.notifying = true;
+    try {
+        for (TSeCustomForm* form : std::vector<TSeCustomForm*>(all.forms))
+            if (listening(form))
+                (form->*handler)();
+    } catch (...) {
+        all.notifying = false;
+        throw;
+    }
+    all.notifying = false;
+    if (saved)
+        saved(sender);
+}
+
+} // namespace
+
 void TSeCustomForm::chainApplicationEvents()
 {
     if (applicationChained_)
         return;
     applicationChained_ = true;
-    savedAppMinimize_ = Application->OnMinimize;
-    savedAppRestore_ = Application->OnRestore;
-    Application->OnMinimize = [this](TObject* sender) {
-        if (windowState_ != kwsMinimized && windowState_ != kwsTray)
-            Minimize();
-        if (savedAppMinimize_)
-            savedAppMinimize_(sender);
+    ApplicationListeners& all = listeners();
+    all.forms.push_back(this);
+    if (all.installed)
+        return;
+    all.installed = true;
+    all.savedMinimize = Application->OnMinimize;
+    all.savedRestore = Application->OnRestore;
+    Application->OnMinimize = [](TObject* sender) {
+        notifyForms(sender, &TSeCustomForm::applicationMinimized, listeners().savedMinimize);
     };
-    Application->OnRestore = [this](TObject* sender) {
-        if (windowState_ == kwsMinimized) {
-            Restore();
-            PaintNonClient();
-        }
-        if (savedAppRestore_)
-            savedAppRestore_(sender);
+    Application->OnRestore = [](TObject* sender) {
+        notifyForms(sender, &TSeCustomForm::applicationRestored, listeners().savedRestore);
     };
 }
 
@@ -356,6 +404,25 @@ void TSeCustomForm::unchainApplicationEvents()
     if (!applicationChained_)
         return;
     applicationChained_ = false;
-    Application->OnMinimize = std::move(savedAppMinimize_);
-    Application->OnRestore = std::move(savedAppRestore_);
+    ApplicationListeners& all = listeners();
+    all.forms.erase(std::remove(all.forms.begin(), all.forms.end(), this), all.forms.end());
+    if (!all.forms.empty() || !all.installed)
+        return;
+    all.installed = false;
+    Application->OnMinimize = std::move(all.savedMinimize);
+    Application->OnRestore = std::move(all.savedRestore);
+}
+
+void TSeCustomForm::applicationMinimized()
+{
+    if (windowState_ != kwsMinimized && windowState_ != kwsTray)
+        Minimize();
+}
+
+void TSeCustomForm::applicationRestored()
+{
+    if (windowState_ != kwsMinimized)
+        return;
+    Restore();
+    PaintNonClient();
 }

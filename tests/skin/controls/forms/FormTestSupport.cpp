@@ -35,7 +35,7 @@ TSeSkinForm* FormTest::build(const Options& options)
         host->SetClientWidth(300);
         host->SetClientHeight(200);
     } else {
-        host = makeForm();
+        host = makeForm(options.name);
     }
     host->BeginLoading();
     skin = new TSeSkinForm(host);

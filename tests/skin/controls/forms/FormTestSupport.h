@@ -19,6 +19,7 @@ struct Options {
     bool mainForm = false;
     bool show = true;
     std::function<void(TSeSkinForm*)> configure;
+    std::string name = "Form1";
 };
 
 class FormTest : public uitest::UiTest {

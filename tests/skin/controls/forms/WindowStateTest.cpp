@@ -254,3 +254,40 @@ TEST_F(DeferredStates, AFormDefinedRolledUpShowsRolledUp)
 }
 
 } // namespace
+
+namespace {
+
+class ApplicationEvents : public FormTest {};
+
+// Forms join the application's minimize and restore when first activated;
+// one that goes away, in whatever order, must leave the others in and
+// nothing of itself behind.
+TEST_F(ApplicationEvents, FormsFreedInAnyOrderLeaveTheOthersListening)
+{
+    int appMinimized = 0;
+    Application->OnMinimize = [&](TObject*) { ++appMinimized; };
+    build(Options{.mainForm = true, .configure = {}});
+    TSeSkinForm* mainSkin = skin;
+    TForm* first = host;
+    build(Options{.configure = {}, .name = "Dialog"});
+    TForm* dialog = host;
+    SetForegroundWindow(dialog->Handle());
+    pump();
+    build(Options{.configure = {}, .name = "Second"});
+    TForm* second = host;
+    SetForegroundWindow(second->Handle());
+    pump();
+    delete dialog; // not the last one chained
+    pump();
+    Application->Minimize();
+    pump();
+    EXPECT_EQ(appMinimized, 1);
+    EXPECT_EQ(mainSkin->WindowState(), kwsMinimized);
+    EXPECT_EQ(skin->WindowState(), kwsMinimized);
+    delete second;
+    delete first;
+    Application->Minimize();
+    EXPECT_EQ(appMinimized, 2) << "the application's own handler is back";
+}
+
+} // namespace
