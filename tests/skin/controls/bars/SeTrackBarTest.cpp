@@ -162,4 +162,31 @@ TEST_F(TrackBar, SkinnedBarTakesThumbAndMarginFromItsSkin)
         << "the channel runs on beside the thumb";
 }
 
+TEST_F(TrackBar, SkinnedBarGoesPlainWhileItsEngineChangesSkinsAndWhenTheEngineGoes)
+{
+    TSeSkinEngine* engine = engineWith({Shape{"TrackBar", 150, 24, clNone, {}, {
+        Shape{"ThumbHorz", 11, 18, TColor(0x2080F0)},
+        Shape{"FrameHorz", 150, 24, clNone, RECT{9, 3, 9, 3}},
+    }}});
+    TSeSkinEngine* other = engineWith({Shape{"TrackBar", 10, 10}});
+    auto* skinned = add<TSeSkinTrackBar>(form, 10, 80, 238, 45);
+    skinned->SetMax(100);
+    skinned->SetSkinEngine(engine);
+    auto send = [&](UINT msg, TSeSkinEngine* from) {
+        skinned->Perform(msg, reinterpret_cast<WPARAM>(from), reinterpret_cast<LPARAM>(from));
+    };
+    ASSERT_NE(skinned->Skin(), nullptr);
+    send(SEM_SKINCHANGING, other);
+    EXPECT_NE(skinned->Skin(), nullptr) << "another engine's change is not ours";
+    send(SEM_SKINCHANGING, engine);
+    EXPECT_EQ(skinned->Skin(), nullptr);
+    EXPECT_EQ(skinned->PixelFromPosition(50), 119) << "plain sizes meanwhile";
+    send(SEM_SKINCHANGED, engine);
+    EXPECT_EQ(skinned->PixelFromPosition(50), 118);
+    delete engine;
+    EXPECT_EQ(skinned->SkinEngine(), nullptr);
+    EXPECT_EQ(skinned->PixelFromPosition(50), 119);
+    pump();
+}
+
 } // namespace

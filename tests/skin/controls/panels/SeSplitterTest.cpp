@@ -229,4 +229,21 @@ TEST_F(Splitter, ALiveDragSurvivesItsFocusedControlGoingAwayAndCancelsBackToTheS
     EXPECT_EQ(sideSize(), 130);
 }
 
+TEST_F(Splitter, SkinnedSplitterIsItsObjectDrawnWhole)
+{
+    build(alLeft);
+    TSeSkinEngine* engine = engineWith({controlstest::Shape{"Splitter", 6, 100, TColor(0x3C3C3C)}});
+    auto* skinned = add<TSeSkinSplitter>(rest, 0, 0, 5, 10);
+    skinned->SetAlign(alLeft);
+    skinned->SetSkinEngine(engine);
+    pump();
+    ASSERT_NE(skinned->Skin(), nullptr);
+    for (COLORREF c : pixels(skinned))
+        ASSERT_EQ(c, COLORREF(0x3C3C3C));
+    skinned->SetSkinObject("Missing");
+    pump();
+    EXPECT_EQ(skinned->Skin(), nullptr);
+    EXPECT_EQ(pixelAt(skinned, 2, 2), ColorToRGB(clBtnFace)) << "the plain splitter";
+}
+
 } // namespace
