@@ -4,6 +4,7 @@
 #include "skin/controls/edit/SeSkinEdit.h"
 #include "skin/controls/edit/SeSkinEditButton.h"
 #include "ui/forms/Form.h"
+#include "ui/graphics/Font.h"
 
 namespace brio {
 
@@ -27,6 +28,25 @@ TSeSkinForm* EditDialogFrame(TCustomForm* form)
     frame->Shadow()->SetEnabled(true);
     frame->Animation()->SetEnabled(true);
     return frame;
+}
+
+CaptionGroupBoxKind* EditDialogBody(TCustomForm* form, const char* name, int left, int top, int width, int height)
+{
+    form->SetName(name);
+    form->SetCaption("Brio");
+    form->SetBorderIcons({});
+    form->SetPosition(poOwnerFormCenter);
+    form->SetBounds(left, top, width, height);
+    form->SetClientWidth(width);
+    form->SetClientHeight(height);
+    form->Font()->SetName("MS Sans Serif");
+    form->Font()->SetHeight(-11);
+    auto* body = new CaptionGroupBoxKind(form);
+    body->SetName("SeSkinGroupBox1");
+    body->SetParent(form);
+    body->SetAlign(alClient);
+    StyleCaptionGroupBox(body, "");
+    return body;
 }
 
 ButtonKind* OkButton(TCustomForm* form, TWinControl* parent, int left, int top)

@@ -16,6 +16,10 @@ class TSeSkinEditButton;
 namespace brio {
 
 TSeSkinForm* EditDialogFrame(TCustomForm* form);
+// Names and places an edit dialog (caption "Brio", centred on its owner,
+// client area `width` x `height`) and fills it with a captionless group box,
+// which it returns as the parent of the dialog's controls.
+CaptionGroupBoxKind* EditDialogBody(TCustomForm* form, const char* name, int left, int top, int width, int height);
 ButtonKind* OkButton(TCustomForm* form, TWinControl* parent, int left, int top);
 ButtonKind* CancelButton(TCustomForm* form, TWinControl* parent, int left, int top);
 LabelKind* DialogLabel(TCustomForm* form, TWinControl* parent, int left, int top, int width, const std::string& text);

@@ -6,20 +6,7 @@
 TfrmGroupEdit::TfrmGroupEdit(TComponent* owner) : TForm(owner)
 {
     BeginLoading();
-    SetName("frmGroupEdit");
-    SetCaption("Brio");
-    SetBorderIcons({});
-    SetPosition(poOwnerFormCenter);
-    SetBounds(238, 132, 365, 115);
-    SetClientWidth(365);
-    SetClientHeight(115);
-    Font()->SetName("MS Sans Serif");
-    Font()->SetHeight(-11);
-
-    SeSkinGroupBox1 = new brio::CaptionGroupBoxKind(this);
-    SeSkinGroupBox1->SetParent(this);
-    SeSkinGroupBox1->SetAlign(alClient);
-    brio::StyleCaptionGroupBox(SeSkinGroupBox1, "");
+    SeSkinGroupBox1 = brio::EditDialogBody(this, "frmGroupEdit", 238, 132, 365, 115);
     SeSkinLabel1 = brio::DialogLabel(this, SeSkinGroupBox1, 16, 16, 68, "Group Caption");
     SeSkinButton1 = brio::OkButton(this, SeSkinGroupBox1, 200, 80);
     SeSkinButton1->OnClick = [this](TObject* sender) { SeSkinButton1Click(sender); };

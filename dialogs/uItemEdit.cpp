@@ -8,20 +8,7 @@
 TfrmItemEdit::TfrmItemEdit(TComponent* owner) : TForm(owner)
 {
     BeginLoading();
-    SetName("frmItemEdit");
-    SetCaption("Brio");
-    SetBorderIcons({});
-    SetPosition(poOwnerFormCenter);
-    SetBounds(238, 199, 366, 175);
-    SetClientWidth(366);
-    SetClientHeight(175);
-    Font()->SetName("MS Sans Serif");
-    Font()->SetHeight(-11);
-
-    SeSkinGroupBox1 = new brio::CaptionGroupBoxKind(this);
-    SeSkinGroupBox1->SetParent(this);
-    SeSkinGroupBox1->SetAlign(alClient);
-    brio::StyleCaptionGroupBox(SeSkinGroupBox1, "");
+    SeSkinGroupBox1 = brio::EditDialogBody(this, "frmItemEdit", 238, 199, 366, 175);
     SeSkinLabel1 = brio::DialogLabel(this, SeSkinGroupBox1, 16, 16, 93, "Sound Effect Name");
     SeSkinLabel2 = brio::DialogLabel(this, SeSkinGroupBox1, 16, 80, 56, "Sound Path");
     SeSkinButton1 = brio::OkButton(this, SeSkinGroupBox1, 204, 142);
