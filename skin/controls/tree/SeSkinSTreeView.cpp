@@ -5,6 +5,7 @@
 #include "skin/engine/SeSkinTypes.h"
 #include "ui/graphics/Brush.h"
 #include "ui/graphics/Canvas.h"
+#include "ui/graphics/Font.h"
 
 TSeSkinSTreeView::TSeSkinSTreeView(TComponent* owner) : TSeCustomTreeView(owner), binding_(*this, "ListBox")
 {
@@ -29,6 +30,9 @@ void TSeSkinSTreeView::skinBound()
         if (HandleAllocated())
             copy->BindControl(Handle(), BiDiMode());
         SetColor(copy->Color());
+        // The items are drawn on the skin's colour, so in its text colour too.
+        if (const TFont* font = copy->EffectiveFont())
+            Font()->SetColor(font->Color());
     }
     // The overlays' bars follow the tree's engine, also when it is dropped.
     if (TSeSubScrollBar* sub = SubScrollBar())

@@ -1,9 +1,9 @@
 #pragma once
 // TSeSkinSTreeView: the tree drawn from the engine's "ListBox" object: its
-// "Frame" child (or the object) as the border, the object's colour behind
-// the items, and skinned scroll bars from the same engine over the native
-// ones. Without a usable skin it is the plain tree. A drop-in for
-// TTreeView: the same interface, derived from it.
+// "Frame" child (or the object) as the border, the object's colour and its
+// font's colour for the items, and skinned scroll bars from the same engine
+// over the native ones. Without a usable skin it is the plain tree. A
+// drop-in for TTreeView: the same interface, derived from it.
 
 #include "skin/controls/base/SeSkinBinding.h"
 #include "skin/controls/tree/SeCustomTreeView.h"

@@ -6,7 +6,7 @@
 
 #include "skin/controls/scroll/SeSkinScrollBar.h"
 #include "skin/engine/SeSkinEngine.h"
-#include "platform/UxTheme.h"
+#include "tests/skin/controls/scroll/ClassicLook.h"
 
 #include <stdexcept>
 
@@ -233,7 +233,7 @@ TEST_F(ScrollBar, AutoScrollRunsToItsEndAndSwitchesOff)
 
 TEST_F(ScrollBar, ClassicLookShowsTheHeldPageAreaInTheDarkShadow)
 {
-    EnableTheming(FALSE);
+    const ClassicLook classic;
     bar->SetPageSize(5);
     bar->SetPosition(10);
     const RECT up = bar->GetPageUpRect();
@@ -247,7 +247,6 @@ TEST_F(ScrollBar, ClassicLookShowsTheHeldPageAreaInTheDarkShadow)
     pump();
     EXPECT_NE(pixelAt(bar, 8, up.top + 2), GetSysColor(COLOR_3DDKSHADOW));
     savePng("scrollbar-classic.png");
-    EnableTheming(TRUE);
 }
 
 class SkinScrollBar : public ControlsTest {};

@@ -9,7 +9,7 @@
 #include "skin/controls/tree/SeSkinSTreeView.h"
 #include "skin/engine/SeSkinEngine.h"
 #include "skin/engine/SeSkinTypes.h"
-#include "platform/UxTheme.h"
+#include "tests/skin/controls/scroll/ClassicLook.h"
 #include "ui/stdctrls/Panel.h"
 
 #include <string>
@@ -206,7 +206,7 @@ TEST_F(TreeOverlay, HidesWhenTheNativeBarOrTheTreeDoes)
 TEST_F(TreeOverlay, KeepsPaintingAndFollowingAfterTheBorderRecreatesTheWindow)
 {
     // Classic look: the background is the tree's colour, not the themed part.
-    EnableTheming(FALSE);
+    const ClassicLook classic;
     tree->SetColor(TColor(0x00C0FF));
     HWND before = tree->Handle();
     tree->SetBorderStyle(bsNone);
@@ -221,12 +221,11 @@ TEST_F(TreeOverlay, KeepsPaintingAndFollowingAfterTheBorderRecreatesTheWindow)
     pump();
     EXPECT_EQ(inner()->Position(), 10);
     savePng("tree-recreated.png");
-    EnableTheming(TRUE);
 }
 
 TEST_F(TreeOverlay, ClassicFrameAndHotFlag)
 {
-    EnableTheming(FALSE);
+    const ClassicLook classic;
     tree->Invalidate();
     RedrawWindow(tree->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
     pump();
@@ -242,7 +241,6 @@ TEST_F(TreeOverlay, ClassicFrameAndHotFlag)
     backend().mouseMove(away.x, away.y);
     pump();
     EXPECT_FALSE(tree->Hot());
-    EnableTheming(TRUE);
 }
 
 class SkinTree : public TreeOverlay {};
