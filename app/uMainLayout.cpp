@@ -241,6 +241,7 @@ void TfrmBrio::buildBottomBar()
 {
     ssbBottom = make<brio::GroupBoxKind>(this, this, "ssbBottom", 0, 519, 848, 42);
     brio::StyleGroupBox(ssbBottom);
+    brio::BindSkin(ssbBottom, "GroupBox");
     ssbBottom->SetAlign(alBottom);
     ssbBottom->SetTabOrder(1);
 

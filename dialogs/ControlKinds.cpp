@@ -73,8 +73,10 @@ void SetButtonGlyph(ButtonKind* button, TPicture* glyph, const std::string& capt
 
 void StyleGroupBox(GroupBoxKind* box)
 {
-    box->SetBevelOuter(bvNone);
     box->SetCaption("");
+    box->SetCaptionMargin(12);
+    box->SetUseCheckBox(false);
+    box->SetTransparent(true);
 }
 
 void StyleCaptionGroupBox(CaptionGroupBoxKind* box, const std::string& caption)

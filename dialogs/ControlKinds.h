@@ -1,7 +1,6 @@
 #pragma once
 // The kinds of control the program's windows are made of, in one place, so
 // that each kind changes in one line when its skinned class is in the tree.
-// Kinds without a skinned class yet are the framework's plain classes.
 
 #include "skin/controls/bars/SeSkinProgressBar.h"
 #include "skin/controls/bars/SeSkinTrackBar.h"
@@ -34,7 +33,7 @@ using TrackBarKind = TSeSkinTrackBar;
 using ProgressBarKind = TSeSkinProgressBar;
 using LabelKind = TSeSkinLabel;
 // A group box without caption, as the key panel, the player's container and the bottom bar.
-using GroupBoxKind = TPanel;
+using GroupBoxKind = TSeSkinGroupBox;
 // A group box with a caption over its frame, as the dialogs' "Startup" and "Other".
 using CaptionGroupBoxKind = TSeSkinGroupBox;
 using SplitterKind = TSeSkinSplitter;
@@ -71,7 +70,7 @@ void SetMessageAnswerer(MessageAnswerer answerer);
 // short caption.
 void SetButtonGlyph(ButtonKind* button, TPicture* glyph, const std::string& caption);
 
-// A group box or panel in the look the program's windows share.
+// A group box without caption or check box, as the program's windows use them.
 void StyleGroupBox(GroupBoxKind* box);
 // A dialog's group box, transparent, with `caption` (empty: no caption) over its frame.
 void StyleCaptionGroupBox(CaptionGroupBoxKind* box, const std::string& caption);
