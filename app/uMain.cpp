@@ -156,6 +156,10 @@ void TfrmBrio::FormActivate(TObject*)
         return;
     splashDone_ = true;
     RunLoadingSplash(this);
+    // "Minimize when application starts": once the keys are handed over, to
+    // the notification area, or to the taskbar where there is none.
+    if (brio::Settings.minimize && SeSkinForm1)
+        SeSkinForm1->MinimizeToTray();
 }
 
 void TfrmBrio::RunLoadingSplash(TComponent* owner)
@@ -222,7 +226,8 @@ void TfrmBrio::ShowLibrary(bool shown)
     if (shown && brio::Settings.librarywidth < MinLibraryWidth)
         brio::Settings.librarywidth = DefaultLibraryWidth; // the designed 41 pixels show nothing readable
     if (shown)
-        sstMain->SetWidth(std::min(brio::Settings.librarywidth, pnKey->Width() / 2));
+        // Never so wide that the key list beside it cannot be read.
+        sstMain->SetWidth(std::min(brio::Settings.librarywidth, std::max(MinLibraryWidth, pnKey->Width() - 120)));
     sstMain->SetVisible(shown);
     SeSkinSplitter1->SetVisible(shown);
     actLibrary->SetChecked(shown);

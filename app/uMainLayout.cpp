@@ -185,7 +185,10 @@ void TfrmBrio::buildKeyPanel()
     SeSkinSplitter1->SetAlign(alLeft);
     SeSkinSplitter1->SetCursor(crHSplit);
 
-    sstMain = make<TTreeView>(this, pnKey, "sstMain", 0, 0, 41, 424);
+    auto* tree = make<brio::TreeViewKind>(this, pnKey, "sstMain", 0, 0, 41, 424);
+    tree->SetSkinEngine(sseMain);
+    tree->SetSkinObject("ListBox");
+    sstMain = tree;
     sstMain->SetAlign(alLeft);
     sstMain->SetVisible(false);
     sstMain->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {

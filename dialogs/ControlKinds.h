@@ -12,6 +12,7 @@
 #include "skin/controls/panels/SeSkinLabel.h"
 #include "skin/controls/panels/SeSkinPanel.h"
 #include "skin/controls/panels/SeSkinSplitter.h"
+#include "skin/controls/tree/SeSkinSTreeView.h"
 
 #include "ui/stdctrls/Label.h"
 #include "ui/stdctrls/Panel.h"
@@ -39,6 +40,7 @@ using CaptionGroupBoxKind = TSeSkinGroupBox;
 using SplitterKind = TSeSkinSplitter;
 using PopupMenuKind = TSeSkinPopupMenu;
 using MenuItemKind = TSeSkinItem;
+using TreeViewKind = TSeSkinSTreeView;
 
 // The main window's skin engine, which every window of the program draws
 // from; null before the main window exists.

@@ -435,6 +435,31 @@ TEST_F(MainWindow, TheKeyPanelToggleGivesTheFullOrNarrowWidthAndIsKeptAcrossARun
     EXPECT_EQ(form->ClientWidth(), TfrmBrio::DesignedClientWidth);
 }
 
+TEST_F(MainWindow, TheLibraryIsReachedFromTheOptionsMenuAndStaysAsLeftAcrossARun)
+{
+    TfrmBrio* form = start();
+    EXPECT_FALSE(form->sstMain->Visible()) << "hidden by default, as designed";
+    form->actLibrary->Execute();
+    EXPECT_TRUE(form->sstMain->Visible());
+    EXPECT_TRUE(form->SeSkinSplitter1->Visible());
+    EXPECT_TRUE(form->actLibrary->Checked());
+    EXPECT_GE(form->sstMain->Width(), TfrmBrio::MinLibraryWidth) << "a usable width when first shown";
+    form->sstMain->SetWidth(190);
+    form = restart(form);
+    EXPECT_TRUE(form->sstMain->Visible());
+    EXPECT_EQ(form->sstMain->Width(), 190);
+    EXPECT_NE(readFile("settings.ini").find("library=1\nlibrarywidth=190"), std::string::npos);
+}
+
+TEST_F(MainWindow, MinimizeAtStartTakesTheWindowDownOnceTheKeysAreHandedOver)
+{
+    writeFile("settings.ini", "[startup]\nminimize=1\n");
+    TfrmBrio* form = start();
+    const TSeWindowState state = form->SeSkinForm1->WindowState();
+    EXPECT_TRUE(state == kwsTray || state == kwsMinimized) << int(state);
+    EXPECT_EQ(form->KeyTable().volumeText(0), "100") << "the splash ran first";
+}
+
 TEST_F(MainWindow, ReloadingThePlayerMakesItPlayAsShownAndAFailedOneStopsLoops)
 {
     installPlayer();
