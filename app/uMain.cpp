@@ -229,6 +229,10 @@ void TfrmBrio::ShowLibrary(bool shown)
         // Never so wide that the key list beside it cannot be read.
         sstMain->SetWidth(std::min(brio::Settings.librarywidth, std::max(MinLibraryWidth, pnKey->Width() - 120)));
     sstMain->SetVisible(shown);
+    // Left-aligned controls line up by their left edges: the splitter must come after the tree,
+    // or it resizes nothing.
+    if (shown)
+        SeSkinSplitter1->SetLeft(sstMain->Left() + sstMain->Width());
     SeSkinSplitter1->SetVisible(shown);
     actLibrary->SetChecked(shown);
 }

@@ -460,6 +460,27 @@ TEST_F(MainWindow, MinimizeAtStartTakesTheWindowDownOnceTheKeysAreHandedOver)
     EXPECT_EQ(form->KeyTable().volumeText(0), "100") << "the splash ran first";
 }
 
+TEST_F(MainWindow, TheLibrarysSplitterSitsBetweenTheTreeAndTheListWhenShownFromTheMenu)
+{
+    // The splitter resizes the control on its left: on the tree's other side it moves nothing.
+    TfrmBrio* form = start();
+    for (int round = 0; round < 2; ++round) {
+        form->actLibrary->Execute();
+        pump();
+        ASSERT_TRUE(form->sstMain->Visible());
+        EXPECT_EQ(form->sstMain->Left(), 0) << "round " << round;
+        EXPECT_EQ(form->SeSkinSplitter1->Left(), form->sstMain->Left() + form->sstMain->Width()) << "round " << round;
+        EXPECT_EQ(form->sslList->Left(), form->SeSkinSplitter1->Left() + form->SeSkinSplitter1->Width()) << "round " << round;
+        form->actLibrary->Execute();
+        pump();
+        EXPECT_FALSE(form->SeSkinSplitter1->Visible());
+    }
+    form->actLibrary->Execute();
+    form = restart(form);
+    ASSERT_TRUE(form->sstMain->Visible());
+    EXPECT_EQ(form->SeSkinSplitter1->Left(), form->sstMain->Left() + form->sstMain->Width()) << "after a restart";
+}
+
 TEST_F(MainWindow, ReloadingThePlayerMakesItPlayAsShownAndAFailedOneStopsLoops)
 {
     installPlayer();
