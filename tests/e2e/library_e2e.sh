@@ -46,13 +46,13 @@ finish() {
 trap finish EXIT
 
 # Places on the main window, from its top-left corner. The frame puts the
-# client area at (5, 29); the key panel starts at client (494, 24) and its
-# group box border is 4 wide, so the tree's top-left is at (503, 53). Tree
-# rows are 17 high: the first (the group) is centred 10 below the tree's top.
+# client area at (5, 29) and the key panel starts at client (494, 24), so the
+# tree's top-left is at (499, 53). Tree rows are 17 high: the first (the
+# group) is centred 10 below the tree's top, its box 12 from the tree's left.
 readonly sound_switch=(113 568) blank=(250 420) options=(50 568)
-readonly tree_left=503 tree_top=53 row_height=17
+readonly tree_left=499 tree_top=53 row_height=17
 readonly group_row=(570 $((tree_top + 10))) sound_row=(570 $((tree_top + 10 + row_height)))
-readonly tree_blank=(570 $((tree_top + 300))) group_expander=($((tree_left + 8)) $((tree_top + 10)))
+readonly tree_blank=(570 $((tree_top + 300))) group_expander=($((tree_left + 12)) $((tree_top + 10)))
 # Menus, from their own window: rows are 22 high and end 5 above the bottom,
 # separators are 9; so the third row from the bottom is centred 60 above it.
 readonly third_from_bottom=60 second_from_bottom=38 first_row=14 row_after_separator=89
@@ -113,16 +113,23 @@ await_gone() {
     fail "$2 did not close"
 }
 
-# menu_pick BEFORE WHAT OFFSET [FROM]: picks a row of the popup menu that
-# opened since BEFORE, OFFSET pixels from its top ("top") or its bottom.
+# menu_pick X Y BUTTON WHAT OFFSET [FROM]: clicks BUTTON at (X, Y) on the
+# main window and picks a row of the popup menu that opens, OFFSET pixels
+# from its top ("top") or its bottom. A click that lands while the last menu
+# is still letting go of the pointer opens nothing: it is given once more.
 menu_pick() {
-    local menu
-    menu=$(await_new_window "$1" '^$') || fail "no menu opened for $2"
+    local menu="" before
+    for _ in 1 2; do
+        before=$(visible_windows)
+        click_at "$1" "$2" "$3"
+        menu=$(await_new_window "$before" '^$') && break
+    done
+    [[ -n "$menu" ]] || fail "no menu opened for $4"
     eval "$(xdotool getwindowgeometry --shell "$menu")"
-    local y=$((Y + HEIGHT - $3))
-    [[ "${4:-bottom}" == top ]] && y=$((Y + $3))
+    local y=$((Y + HEIGHT - $5))
+    [[ "${6:-bottom}" == top ]] && y=$((Y + $5))
     xdotool mousemove $((X + 60)) "$y" sleep 0.3 click 1 sleep 0.4
-    await_gone "$menu" "the menu after '$2'"
+    await_gone "$menu" "the menu after '$4'"
 }
 
 # open_dialog BEFORE TITLE: the dialog titled TITLE opened since
@@ -170,16 +177,13 @@ close_and_hear() {
 
 # ---- First run: nothing stored yet; the library starts hidden.
 start 1
-before=$(visible_windows)
-click_at "${options[@]}"
-menu_pick "$before" "Options" "$third_from_bottom"
+menu_pick "${options[@]}" 1 "Options" "$third_from_bottom"
 sleep 0.5
 shot shown
 
 # A group, named through its dialog.
 before=$(visible_windows)
-click_at "${tree_blank[@]}" 3
-menu_pick "$before" "a right click on the empty tree" "$third_from_bottom"
+menu_pick "${tree_blank[@]}" 3 "a right click on the empty tree" "$third_from_bottom"
 dialog=$(open_dialog "$before" "^Brio$") || fail "Append Group opened no dialog"
 xdotool type --delay 60 "Effects (old)"
 xdotool key Return
@@ -187,16 +191,19 @@ await_gone "$dialog" "the group dialog after Enter"
 
 # A sound in it: its name typed, its file chosen with the browse button.
 before=$(visible_windows)
-click_at "${group_row[@]}" 3
-menu_pick "$before" "a right click on the group" "$row_after_separator" top
+menu_pick "${group_row[@]}" 3 "a right click on the group" "$row_after_separator" top
 dialog=$(open_dialog "$before" "^Brio$") || fail "Append(&A) opened no dialog"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 sound_dialog=($X $Y $WIDTH $HEIGHT)
 xdotool type --delay 60 "Beep"
 # The browse button ends the path field, 70 above the dialog's bottom.
-before=$(visible_windows)
-xdotool mousemove $((X + WIDTH - 37)) $((Y + HEIGHT - 70)) sleep 0.3 click 1
-chooser=$(open_dialog "$before" "^Open$") || fail "the path field's browse button opened no open dialog"
+# A click while the dialog still settles can go unseen: given once more.
+for _ in 1 2; do
+    before=$(visible_windows)
+    xdotool mousemove $((sound_dialog[0] + sound_dialog[2] - 37)) $((sound_dialog[1] + sound_dialog[3] - 70)) sleep 0.3 click 1
+    chooser=$(open_dialog "$before" "^Open$") && break
+done
+[[ -n "$chooser" ]] || fail "the path field's browse button opened no open dialog"
 eval "$(xdotool getwindowgeometry --shell "$chooser")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 30)) sleep 0.3
 xdotool key --delay 150 shift+Tab s Return
@@ -211,17 +218,14 @@ await_gone "$dialog" "the sound dialog after Enter"
 
 # Heard from the tree's menu, with the sound switch on.
 click_at "${sound_switch[@]}"
-before=$(visible_windows)
-click_at "${sound_row[@]}" 3
-menu_pick "$before" "a right click on the sound" "$first_row" top
+menu_pick "${sound_row[@]}" 3 "a right click on the sound" "$first_row" top
 sleep 1.5
 shot played
 (($(panel_brightness played) < 100)) || fail "the default interface's panel is not dark before the settings change"
 
 # Another player interface, typed into the settings.
 before=$(visible_windows)
-click_at "${options[@]}"
-menu_pick "$before" "Options" "$second_from_bottom"
+menu_pick "${options[@]}" 1 "Options" "$second_from_bottom"
 settings=$(open_dialog "$before" "^Settings$") || fail "Settings...(&S) opened no settings dialog"
 eval "$(xdotool getwindowgeometry --shell "$settings")"
 # The player field is the first row under the dialog's caption.
