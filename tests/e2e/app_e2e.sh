@@ -17,17 +17,15 @@ tool=${2:?$usage}
 plugins=${3:?$usage}
 output=${4:?$usage}
 
-source "$(cd "$(dirname "$0")" && pwd)/e2e_common.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/e2e_common.sh"
+source "$here/program_e2e.sh"
 e2e_under_x "$0" xvfb-run xdotool import -- "$@"
 
 mkdir -p "$output"
 log="$output/app_e2e.log"
 : >"$log"
-work=$(mktemp -d "${TMPDIR:-/tmp}/app_e2e.XXXXXX")
-app="$work/app"
-mkdir -p "$app/sounds"
-cp "$program" "$app/brio"
-cp -r "$plugins" "$app/plug-in"
+program_folder app_e2e
 
 # The engine asks SDL for 48 kHz, which the disk driver takes as it is.
 rate=48000
@@ -35,37 +33,14 @@ frequency=660
 amplitude=0.5
 "$tool" --tone "$app/sounds/tone.wav" "$frequency" "$amplitude" 3 || { echo "FAILED: no tone"; exit 1; }
 
-pid=""
-finish() {
-    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
-
 # Places on the main window, from its top-left corner: they follow from the
 # window's layout and the shipped skin's frame.
 readonly sound_switch=(113 568) key1_row=(600 110) blank=(250 420) options=(50 568)
 
-window=""
-left=0
-top=0
-# start RUN: starts the program in its folder and waits until its splash has
-# handed the key table over.
+# start RUN: the program started in its folder, at its designed place.
 start() {
-    disk="$work/device-$1.raw"
-    (cd "$app" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$disk" exec ./brio) >>"$log" 2>&1 &
-    pid=$!
-    window=$(await_window '^Brio$') || fail "run $1: no main window titled 'Brio'"
-    read -r left top < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+    program_start "$1"
     [[ "$left $top" == "97 99" ]] || fail "run $1: the window is at $left,$top, not at its designed 97,99"
-    # The splash shows for twenty ticks, then closes itself.
-    sleep 1
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Loading$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    xdotool search --onlyvisible --name '^Loading$' >/dev/null 2>&1 && fail "run $1: the splash did not close"
-    focus_demo_window "$window" $((left + blank[0])) $((top + blank[1]))
 }
 
 click_at() { # X Y [REPEAT]

@@ -21,29 +21,20 @@ tool=${2:?$usage}
 plugins=${3:?$usage}
 output=${4:?$usage}
 
-source "$(cd "$(dirname "$0")" && pwd)/e2e_common.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/e2e_common.sh"
+source "$here/program_e2e.sh"
 e2e_under_x "$0" xvfb-run xdotool import convert -- "$@"
 
 mkdir -p "$output"
 log="$output/library_e2e.log"
 : >"$log"
-work=$(mktemp -d "${TMPDIR:-/tmp}/library_e2e.XXXXXX")
-app="$work/app"
-mkdir -p "$app/sounds"
-cp "$program" "$app/brio"
-cp -r "$plugins" "$app/plug-in"
+program_folder library_e2e
 
 rate=48000
 frequency=550
 amplitude=0.5
 "$tool" --tone "$app/sounds/tone.wav" "$frequency" "$amplitude" 2 || { echo "FAILED: no tone"; exit 1; }
-
-pid=""
-finish() {
-    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
 
 # Places on the main window, from its top-left corner. The frame puts the
 # client area at (5, 29) and the key panel starts at client (494, 24), so the
@@ -56,26 +47,6 @@ readonly tree_blank=(570 $((tree_top + 300))) group_expander=($((tree_left + 12)
 # Menus, from their own window: rows are 22 high and end 5 above the bottom,
 # separators are 9; so the third row from the bottom is centred 60 above it.
 readonly third_from_bottom=60 second_from_bottom=38 first_row=14 row_after_separator=89
-
-window=""
-left=0
-top=0
-# start RUN: starts the program in its folder and waits until its splash has
-# handed the key table over.
-start() {
-    disk="$work/device-$1.raw"
-    (cd "$app" && SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$disk" exec ./brio) >>"$log" 2>&1 &
-    pid=$!
-    window=$(await_window '^Brio$') || fail "run $1: no main window titled 'Brio'"
-    read -r left top < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
-    sleep 1
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Loading$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
-    xdotool search --onlyvisible --name '^Loading$' >/dev/null 2>&1 && fail "run $1: the splash did not close"
-    focus_demo_window "$window" $((left + blank[0])) $((top + blank[1]))
-}
 
 click_at() { # X Y [BUTTON] [REPEAT]
     xdotool mousemove $((left + $1)) $((top + $2)) sleep 0.2 click --repeat "${4:-1}" --delay 80 "${3:-1}" sleep 0.4
@@ -176,7 +147,7 @@ close_and_hear() {
 }
 
 # ---- First run: nothing stored yet; the library starts hidden.
-start 1
+program_start 1
 menu_pick "${options[@]}" 1 "Options" "$third_from_bottom"
 sleep 0.5
 shot shown
@@ -243,7 +214,7 @@ close_and_hear 1
 grep -q 'player=plug-in/compact.bpi' "$app/settings.ini" || fail "settings.ini does not hold the new player: $(cat "$app/settings.ini")"
 
 # ---- Second run: the tree, its sound and the compact panel are back.
-start 2
+program_start 2
 shot restarted
 (($(panel_brightness restarted) > 200)) || fail "the second run does not start with the compact interface"
 # Groups come back folded: the group's box opens it.
