@@ -294,7 +294,11 @@ void TfrmBrio::sstMainMouseDown(TObject*, TMouseButton button, TShiftState, int 
         return;
     if (TTreeNode* node = sstMain->GetNodeAt(x, y))
         sstMain->SetSelected(node);
-    ssTreeMenu->Popup(Left() + x, Top() + y + 60);
+    // At the pointer: the tree sits inside the key panel, so its own coordinates
+    // are not the window's.
+    POINT at{x, y};
+    ::ClientToScreen(sstMain->Handle(), &at);
+    ssTreeMenu->Popup(at.x, at.y);
 }
 
 void TfrmBrio::ssTreeMenuPopup(TObject*)

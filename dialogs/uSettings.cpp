@@ -20,7 +20,7 @@ TSeSkinCheckBox* makeCheckBox(TfrmSettings* form, TWinControl* parent, int top, 
 {
     auto* box = new TSeSkinCheckBox(form);
     box->SetParent(parent);
-    box->SetBounds(24, top, 177, 20);
+    box->SetBounds(24, top, 270, 20); // wide enough for the longest caption
     box->SetCaption(caption);
     box->SetTransparent(true);
     box->SetAlignment(ktaLeftJustify);
