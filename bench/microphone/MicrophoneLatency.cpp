@@ -14,6 +14,7 @@
 
 #include "tests/support/PrivateSoundServer.h"
 #include "tests/support/SoundFixtures.h"
+#include "tests/support/ToneStream.h"
 
 #include <pulse/simple.h>
 
@@ -126,54 +127,6 @@ private:
     std::atomic<double> silentSince_{0};
 };
 
-// Writes silence, or a tone while `sounding`, into a sink for its whole life, 1 ms at a time.
-class PersistentStream {
-public:
-    PersistentStream(const std::string& server, const std::string& sink)
-    {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, Rate, 2};
-        pa_buffer_attr attributes{};
-        attributes.maxlength = std::uint32_t(-1);
-        attributes.tlength = Chunk * 8 * 4; // 4 ms
-        attributes.prebuf = std::uint32_t(-1);
-        attributes.minreq = Chunk * 8;
-        int error = 0;
-        simple_ = pa_simple_new(server.c_str(), "brio-bench", PA_STREAM_PLAYBACK, sink.c_str(), "persistent", &spec,
-                                nullptr, &attributes, &error);
-        if (simple_)
-            thread_ = std::thread([this] { run(); });
-    }
-    ~PersistentStream()
-    {
-        quit_ = true;
-        if (thread_.joinable())
-            thread_.join();
-        if (simple_)
-            pa_simple_free(simple_);
-    }
-    bool ok() const { return simple_ != nullptr; }
-    std::atomic<bool> sounding{false};
-
-private:
-    void run()
-    {
-        std::vector<float> block(Chunk * 2);
-        long long n = 0;
-        while (!quit_) {
-            for (int i = 0; i < Chunk; ++i, ++n)
-                block[2 * i] = block[2 * i + 1] =
-                    sounding ? float(0.5 * std::sin(2 * 3.14159265358979 * 1000.0 * double(n) / Rate)) : 0.0f;
-            int error = 0;
-            if (pa_simple_write(simple_, block.data(), block.size() * sizeof(float), &error) < 0)
-                return;
-        }
-    }
-
-    pa_simple* simple_ = nullptr;
-    std::thread thread_;
-    std::atomic<bool> quit_{false};
-};
-
 struct Figures {
     std::vector<double> ms; // in the order measured
     std::vector<double> sorted() const
@@ -254,8 +207,8 @@ int main(int argc, char** argv)
 
     OnsetWatcher call(address, audio::VirtualMicrophone::SourceName);
     OnsetWatcher voiceDirect(address, "voice.monitor");
-    PersistentStream persistent(address, audio::VirtualMicrophone::MixSinkName);
-    PersistentStream voice(address, "voice");
+    audiotest::ToneStream persistent(address, audio::VirtualMicrophone::MixSinkName, 1000, 0.5, false);
+    audiotest::ToneStream voice(address, "voice", 1000, 0.5, false);
     if (!call.ok() || !voiceDirect.ok() || !persistent.ok() || !voice.ok()) {
         std::puts("could not connect the measuring streams");
         return 1;

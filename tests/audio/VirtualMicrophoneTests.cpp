@@ -9,6 +9,7 @@
 #include "tests/support/PrivateSoundServer.h"
 #include "tests/support/SoundFixtures.h"
 #include "tests/support/SourceRecorder.h"
+#include "tests/support/ToneStream.h"
 
 #include <gtest/gtest.h>
 #include <pulse/simple.h>
@@ -67,45 +68,6 @@ double Level(const std::vector<float>& stereo, double frequency)
     std::nth_element(levels.begin(), levels.begin() + levels.size() / 2, levels.end());
     return levels[levels.size() / 2];
 }
-
-// A sine played into a sink for as long as it lives: the user speaking.
-class TonePlayer {
-public:
-    TonePlayer(const std::string& server, const std::string& sink, double frequency, double amplitude)
-    {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 48000, 2};
-        int error = 0;
-        simple_ = pa_simple_new(server.c_str(), "brio-test", PA_STREAM_PLAYBACK, sink.c_str(), "voice", &spec,
-                                nullptr, nullptr, &error);
-        if (!simple_)
-            return;
-        thread_ = std::thread([this, frequency, amplitude] {
-            std::vector<float> block(480 * 2);
-            long long n = 0;
-            while (!quit_) {
-                for (std::size_t i = 0; i < 480; ++i, ++n)
-                    block[2 * i] = block[2 * i + 1] = float(amplitude * std::sin(2 * Pi * frequency * double(n) / 48000));
-                int e = 0;
-                if (pa_simple_write(simple_, block.data(), block.size() * sizeof(float), &e) < 0)
-                    break;
-            }
-        });
-    }
-    ~TonePlayer()
-    {
-        quit_ = true;
-        if (thread_.joinable())
-            thread_.join();
-        if (simple_)
-            pa_simple_free(simple_);
-    }
-    bool ok() const { return simple_ != nullptr; }
-
-private:
-    pa_simple* simple_ = nullptr;
-    std::atomic<bool> quit_{false};
-    std::thread thread_;
-};
 
 class Microphone : public ::testing::Test {
 protected:
@@ -173,7 +135,7 @@ TEST_F(Microphone, CarriesTheKeysAtTheirLevelAndTheUsersVoice)
     ASSERT_TRUE(description);
     EXPECT_NE(description->find("Clatterbox microphone"), std::string::npos);
 
-    TonePlayer voice(server.address(), "voice", VoiceHz, 0.25);
+    ToneStream voice(server.address(), "voice", VoiceHz, 0.25); // the user speaking
     ASSERT_TRUE(voice.ok());
     SourceRecorder call(server.address(), VirtualMicrophone::SourceName);
     ASSERT_TRUE(call.ok());
